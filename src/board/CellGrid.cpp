@@ -1,0 +1,79 @@
+// Plain-data grid: every change goes to the observer, every move of the current
+// cell to the leave and enter notifications.
+#include "board/CellGrid.h"
+
+#include <cassert>
+
+int CellGrid::checked(int i) {
+    assert(i >= 0 && i < Size && "grid index out of range");
+    return i < 0 ? 0 : (i >= Size ? Size - 1 : i);
+}
+
+void CellGrid::setText(int row, int col, std::string text) {
+    std::string& cell = cells_[index(row, col)].text;
+    if (cell == text)
+        return;
+    cell = std::move(text);
+    notifyCell(row, col);
+}
+
+void CellGrid::setBackColor(int row, int col, Rgb colour) {
+    Rgb& back = cells_[index(row, col)].back;
+    if (back == colour)
+        return;
+    back = colour;
+    notifyCell(row, col);
+}
+
+void CellGrid::moveTo(int row, int col) {
+    row = checked(row);
+    col = checked(col);
+    if (row == row_ && col == col_)
+        return;
+    if (onLeaveCell)
+        onLeaveCell();
+    row_ = row;
+    col_ = col;
+    if (observer_)
+        observer_->currentChanged();
+    if (onEnterCell)
+        onEnterCell();
+}
+
+void CellGrid::clear() {
+    for (Cell& cell : cells_)
+        cell = Cell{};
+    notifyGrid();
+}
+
+void CellGrid::setColWidth(int col, int units) {
+    colWidths_[checked(col)] = units;
+    notifyGrid();
+}
+
+void CellGrid::setRowHeightMin(int units) {
+    rowHeight_ = units > DefaultRowHeight ? units : DefaultRowHeight;
+    notifyGrid();
+}
+
+void CellGrid::setPosition(int left, int top) {
+    left_ = left;
+    top_ = top;
+}
+
+UnitRect CellGrid::currentCellRect() const {
+    UnitRect rect{0, row_ * rowHeight_, colWidths_[col_], rowHeight_};
+    for (int c = 0; c < col_; ++c)
+        rect.left += colWidths_[c];
+    return rect;
+}
+
+void CellGrid::notifyCell(int row, int col) {
+    if (observer_)
+        observer_->cellChanged(row, col);
+}
+
+void CellGrid::notifyGrid() {
+    if (observer_)
+        observer_->gridChanged();
+}

@@ -1,0 +1,67 @@
+// The one window's form: its grids and controls as plain state, the state kept
+// beside them, and every handler and procedure. Members are defined in the folder
+// of their subsystem; the window only draws this state and forwards events to it.
+#pragma once
+
+#include "board/CellGrid.h"
+#include "board/Controls.h"
+#include "board/HistArray.h"
+#include "board/Shell.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class Frm_TaBrel {
+public:
+    explicit Frm_TaBrel(Shell& shell);
+    Frm_TaBrel(const Frm_TaBrel&) = delete;
+    Frm_TaBrel& operator=(const Frm_TaBrel&) = delete;
+
+    // Controls.
+    CellGrid Grid1; // candidate grid
+    CellGrid Grid2; // entry grid, on "Add a New Game"
+    CellGrid Grid3; // play grid, on "Play Game"
+    TextBox Text1;  // floating editor of the entry grid
+    TextBox Text2;  // digit for "Put In the Grid"
+    CheckBox Check1;
+    TabArea SSTab2;
+
+    // Form state. Row 9 and column 9 of the arrays never reach a grid.
+    std::array<std::array<std::string, 10>, 10> CandArr;
+    HistArray HistGrid1;
+    HistArray HistGrid3;
+    std::int16_t HistIdx = 0; // the slot shown, 0..500
+    bool EditorDetached = false;
+    bool StopFlag = false;
+
+    // Shared procedures.
+    // Trims spaces off `text` in place, then counts the characters equal to `ch`
+    // (0 when `ch` is not one character).
+    std::int16_t CountStr(std::string& text, const std::string& ch);
+    // `text` without its first occurrence of `d`; exactly one character is removed.
+    static std::string strless(const std::string& text, const std::string& d);
+    // Records both play-side grids into history slot HistIdx.
+    void FILLARRAY();
+    // Colours both play-side grids from their contents; Grid1 ends current at (8, 8).
+    void ColorMe();
+    // Moves HistIdx to the next slot for a new record. At the last slot the oldest
+    // board is dropped instead, so the newest 501 boards stay reachable.
+    void NextHistSlot();
+
+    // Start-up and the play-grid buttons.
+    void Form_Load();
+    void Command2_Click();  // "Default Game"
+    void Command3_Click();  // "Revert"
+    void Command4_Click();  // "Forward"
+    void Command11_Click(); // "Put In the Grid"
+    void Command7_Click();  // "Clear Grids"
+    void Command8_Click();  // "Clear Grid"
+
+private:
+    void writeBuiltInPuzzle();
+    void makeCellsSquare();
+    void showHistorySlot();
+
+    Shell& shell_;
+};

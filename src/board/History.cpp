@@ -1,0 +1,39 @@
+// "Revert" and "Forward" through the recorded boards.
+#include "board/Frm_TaBrel.h"
+#include "board/NumericValue.h"
+
+void Frm_TaBrel::Command3_Click() {
+    if (HistIdx == 0)
+        return;
+    --HistIdx;
+    showHistorySlot();
+    ColorMe();
+}
+
+// Forward has always refused at slot 99; it also refuses at the last slot, where
+// there is nothing beyond to show.
+void Frm_TaBrel::Command4_Click() {
+    if (HistIdx == 99 || HistIdx == HistArray::Slots - 1)
+        return;
+    ++HistIdx;
+    showHistorySlot();
+    // Only the play grid is recoloured, and an emptied cell keeps its background.
+    for (int row = 0; row < CellGrid::Size; ++row) {
+        for (int col = 0; col < CellGrid::Size; ++col) {
+            if (numericValue(Grid3.text(row, col)) != 0)
+                Grid3.setBackColor(row, col, Cyan);
+            else
+                Grid3.setText(row, col, "");
+        }
+    }
+    Grid3.setCurrent(CellGrid::Size - 1, CellGrid::Size - 1);
+}
+
+void Frm_TaBrel::showHistorySlot() {
+    for (int row = 0; row < CellGrid::Size; ++row) {
+        for (int col = 0; col < CellGrid::Size; ++col) {
+            Grid1.setText(row, col, HistGrid1.at(HistIdx, row, col));
+            Grid3.setText(row, col, HistGrid3.at(HistIdx, row, col));
+        }
+    }
+}

@@ -1,0 +1,50 @@
+// The small procedures every command shares, and the recording of a history slot.
+#include "board/Frm_TaBrel.h"
+
+#include <algorithm>
+#include <limits>
+
+Frm_TaBrel::Frm_TaBrel(Shell& shell) : shell_(shell) {
+    Text2.setText("0");
+}
+
+std::int16_t Frm_TaBrel::CountStr(std::string& text, const std::string& ch) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        text.clear();
+        return 0;
+    }
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (ch.size() != 1)
+        return 0;
+    const auto count = std::count(text.begin(), text.end(), ch[0]);
+    return static_cast<std::int16_t>(
+        std::min<long>(count, std::numeric_limits<std::int16_t>::max()));
+}
+
+std::string Frm_TaBrel::strless(const std::string& text, const std::string& d) {
+    const auto p = text.find(d);
+    if (p == std::string::npos)
+        return text;
+    std::string rest = text;
+    rest.erase(p, 1);
+    return rest;
+}
+
+void Frm_TaBrel::FILLARRAY() {
+    for (int row = 0; row < CellGrid::Size; ++row) {
+        for (int col = 0; col < CellGrid::Size; ++col) {
+            HistGrid1.set(HistIdx, row, col, Grid1.text(row, col));
+            HistGrid3.set(HistIdx, row, col, Grid3.text(row, col));
+        }
+    }
+}
+
+void Frm_TaBrel::NextHistSlot() {
+    if (HistIdx < HistArray::Slots - 1) {
+        ++HistIdx;
+        return;
+    }
+    HistGrid1.dropOldest();
+    HistGrid3.dropOldest();
+}

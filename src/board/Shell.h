@@ -1,0 +1,28 @@
+// The few window services the logic calls out to. The window implements them
+// with its toolkit; tests implement them with a scripted fake.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Warning, Question };
+enum class MsgAnswer { Ok, Yes, No };
+
+// The title a message box shows when it has no caption of its own.
+inline constexpr const char* ProgramTitle = "Tabrel";
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // A modal message box; an empty caption shows ProgramTitle. Returns the button pressed.
+    virtual MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                             const std::string& caption) = 0;
+    // Lets pending clicks and key presses run, then returns.
+    virtual void yield() = 0;
+    virtual void beep() = 0;
+    // Brings a page of the tab area to the front, 0 = "Play Game".
+    virtual void showTab(int tab) = 0;
+    // The present date and time.
+    virtual std::chrono::system_clock::time_point now() = 0;
+};

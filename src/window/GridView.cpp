@@ -1,0 +1,149 @@
+// Grid drawing and the current cell kept the same in the view and the CellGrid.
+#include "window/GridView.h"
+
+#include "window/Units.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+const QColor FrameColour(30, 80, 160);
+
+// A candidate string: two or more digits 1 to 9 in ascending order.
+bool isCandidateList(const QString& text) {
+    if (text.size() < 2)
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch < u'1' || ch > u'9' || (i > 0 && ch <= text[i - 1]))
+            return false;
+    }
+    return true;
+}
+
+class CellDelegate : public QStyledItemDelegate {
+public:
+    CellDelegate(GridView::Style style, QTableView* view)
+        : QStyledItemDelegate(view), style_(style), view_(view) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->save();
+        painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QColor>());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        painter->setPen(Qt::black);
+        if (style_ == GridView::Style::Candidates && isCandidateList(text))
+            paintPencilMarks(painter, option.rect, text);
+        else
+            paintText(painter, option.rect, text);
+        if (index == view_->currentIndex())
+            paintFrame(painter, option.rect);
+        painter->restore();
+    }
+
+private:
+    void paintText(QPainter* painter, const QRect& rect, const QString& text) const {
+        QFont font = painter->font();
+        const bool single = text.size() <= 1;
+        font.setPixelSize(single ? rect.height() * 11 / 20 : rect.height() / 4);
+        font.setBold(single && style_ == GridView::Style::Digits);
+        painter->setFont(font);
+        painter->drawText(rect, Qt::AlignCenter | Qt::TextWrapAnywhere, text);
+    }
+
+    // Each candidate in its place of a 3 x 3 pattern, so the eye finds a digit at once.
+    static void paintPencilMarks(QPainter* painter, const QRect& rect, const QString& text) {
+        QFont font = painter->font();
+        font.setPixelSize(rect.height() / 4);
+        painter->setFont(font);
+        const int w = rect.width() / 3;
+        const int h = rect.height() / 3;
+        for (const QChar ch : text) {
+            const int d = ch.digitValue() - 1;
+            const QRect mark(rect.left() + (d % 3) * w, rect.top() + (d / 3) * h, w, h);
+            painter->drawText(mark, Qt::AlignCenter, QString(ch));
+        }
+    }
+
+    static void paintFrame(QPainter* painter, const QRect& rect) {
+        painter->setPen(QPen(FrameColour, 3));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(2, 2, -2, -2));
+    }
+
+    GridView::Style style_;
+    QTableView* view_;
+};
+
+} // namespace
+
+GridView::GridView(CellGrid& grid, Style style, QWidget* parent)
+    : QTableView(parent), model_(grid) {
+    setModel(&model_);
+    setItemDelegate(new CellDelegate(style, this));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setGridStyle(Qt::SolidLine);
+    connect(&model_, &GridModel::layoutUnitsChanged, this, &GridView::syncLayout);
+    connect(&model_, &GridModel::currentCellChanged, this, &GridView::showCurrent);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) { takeCurrent(current); });
+    syncLayout();
+    showCurrent(grid.row(), grid.col());
+}
+
+QPoint GridView::cellOrigin(const QWidget* container) const {
+    return viewport()->mapTo(container, QPoint(0, 0));
+}
+
+void GridView::syncLayout() {
+    CellGrid& grid = model_.grid();
+    int width = 0;
+    for (int col = 0; col < CellGrid::Size; ++col) {
+        setColumnWidth(col, toPixels(grid.colWidth(col)));
+        width += toPixels(grid.colWidth(col));
+    }
+    for (int row = 0; row < CellGrid::Size; ++row)
+        setRowHeight(row, toPixels(grid.rowHeight()));
+    const int frame = 2 * frameWidth();
+    setFixedSize(width + frame, CellGrid::Size * toPixels(grid.rowHeight()) + frame);
+}
+
+void GridView::showCurrent(int row, int col) {
+    const QModelIndex cell = model_.index(row, col);
+    if (currentIndex() != cell)
+        setCurrentIndex(cell);
+    viewport()->update();
+}
+
+void GridView::takeCurrent(const QModelIndex& current) {
+    if (current.isValid())
+        model_.grid().setCurrent(current.row(), current.column());
+    viewport()->update();
+}
+
+void GridView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    QPainter painter(viewport());
+    painter.setPen(QPen(Qt::black, 2));
+    for (int i = 3; i < CellGrid::Size; i += 3) {
+        const int x = columnViewportPosition(i) - 1;
+        const int y = rowViewportPosition(i) - 1;
+        painter.drawLine(x, 0, x, viewport()->height());
+        painter.drawLine(0, y, viewport()->width(), y);
+    }
+}
+
+void GridView::moveEvent(QMoveEvent* event) {
+    QTableView::moveEvent(event);
+    emit moved();
+}

@@ -1,0 +1,33 @@
+// The drawing of one CellGrid: square cells of the grid's layout size, thick 3 x 3
+// box borders, the current cell framed, and clicks that make a cell current.
+#pragma once
+
+#include "window/GridModel.h"
+
+#include <QTableView>
+
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    enum class Style { Digits, Candidates };
+
+    GridView(CellGrid& grid, Style style, QWidget* parent = nullptr);
+
+    GridModel& gridModel() { return model_; }
+    // Top-left of the first cell in the coordinates of `container`.
+    QPoint cellOrigin(const QWidget* container) const;
+
+signals:
+    void moved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void syncLayout();
+    void showCurrent(int row, int col);
+    void takeCurrent(const QModelIndex& current);
+
+    GridModel model_;
+};

@@ -1,0 +1,18 @@
+// Boards written as text in tests: an 81-character line or a 9-line picture.
+// Digits 1-9 are cell texts; '.', '0' and '_' are empty cells; spaces, line ends
+// and the drawing characters '|', '-', '+' are ignored.
+#pragma once
+
+#include "board/CellGrid.h"
+
+#include <string>
+#include <string_view>
+
+// The 81 cells of `board`, row by row; fails the test on a malformed picture.
+std::string cellsOf(std::string_view board);
+// Writes the board into the grid's texts (empty cells become "").
+void putBoard(CellGrid& grid, std::string_view board);
+// The grid as 81 characters: a one-digit text as itself, "" as '.', anything else as '?'.
+std::string boardOf(const CellGrid& grid);
+// The 81 texts of the grid joined with ','.
+std::string textsOf(const CellGrid& grid);

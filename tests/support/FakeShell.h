@@ -1,0 +1,37 @@
+// The shell of window-free tests: scripted message boxes, recorded beeps and tabs,
+// scripted actions run at each yield, and a clock that steps only when told.
+#pragma once
+
+#include "support/MessageScript.h"
+
+#include <chrono>
+#include <deque>
+#include <functional>
+
+class FakeShell : public Shell {
+public:
+    MessageScript messages;
+    int beeps = 0;
+    int yields = 0;
+    std::vector<int> tabsShown;
+    // Read by now(); each reading then moves it on by clockStep.
+    std::chrono::system_clock::time_point clock{std::chrono::seconds(1'800'000'000)};
+    std::chrono::seconds clockStep{0};
+
+    // Runs `action` inside the next yield that has no earlier action waiting.
+    void atYield(std::function<void()> action) { yieldActions_.push_back(std::move(action)); }
+    // Runs `action` inside every yield, after any scripted one.
+    std::function<void()> everyYield;
+
+    MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                     const std::string& caption) override {
+        return messages.show(text, buttons, icon, caption);
+    }
+    void yield() override;
+    void beep() override { ++beeps; }
+    void showTab(int tab) override { tabsShown.push_back(tab); }
+    std::chrono::system_clock::time_point now() override;
+
+private:
+    std::deque<std::function<void()>> yieldActions_;
+};
