@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class Frm_TaBrel {
 public:
@@ -57,6 +58,13 @@ public:
     void Command11_Click(); // "Put In the Grid"
     void Command7_Click();  // "Clear Grids"
     void Command8_Click();  // "Clear Grid"
+
+    // Game store.
+    // Puts a stored game's board text (81 characters, "1"-"9" a given, "0" empty)
+    // on the cleared play grid as "Restore Game" does: leniently (any other
+    // character, and any cell past the end, is empty), givens cyan, a fresh history
+    // in slot 0, the editor detached. Grid1 keeps what it shows.
+    void showStoredBoard(std::string_view d1);
 
 private:
     void writeBuiltInPuzzle();
