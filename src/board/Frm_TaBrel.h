@@ -7,15 +7,25 @@
 #include "board/Controls.h"
 #include "board/HistArray.h"
 #include "board/Shell.h"
+#include "library/DropDownList.h"
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
+class GameStore;
+struct GameStoreDeleter {
+    void operator()(GameStore* store) const;
+};
+
 class Frm_TaBrel {
 public:
-    explicit Frm_TaBrel(Shell& shell);
+    // The stored games are kept in `programFolder`; with none the form has no
+    // store: the list stays empty and no file is touched.
+    explicit Frm_TaBrel(Shell& shell, std::filesystem::path programFolder = {});
     Frm_TaBrel(const Frm_TaBrel&) = delete;
     Frm_TaBrel& operator=(const Frm_TaBrel&) = delete;
 
@@ -60,11 +70,25 @@ public:
     void Command8_Click();  // "Clear Grid"
 
     // Game store.
+    DropDownList DataCombo1; // the stored games, newest first
+    void Command5_Click();   // "Save Game"
+    void Command6_Click();   // "Restore Game"
+    void Command10_Click();  // "Delete Game"
     // Puts a stored game's board text (81 characters, "1"-"9" a given, "0" empty)
     // on the cleared play grid as "Restore Game" does: leniently (any other
     // character, and any cell past the end, is empty), givens cyan, a fresh history
     // in slot 0, the editor detached. Grid1 keeps what it shows.
     void showStoredBoard(std::string_view d1);
+
+private:
+    void openGameStore();
+    void requeryGames();
+    void reloadGameList();
+    std::string storeFile() const;
+    void tellStoreProblem(const std::string& text);
+
+    std::filesystem::path programFolder_;
+    std::unique_ptr<GameStore, GameStoreDeleter> store_; // none when no file can be used
 
 private:
     void writeBuiltInPuzzle();

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <limits>
 
-Frm_TaBrel::Frm_TaBrel(Shell& shell) : shell_(shell) {
+Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
+    : programFolder_(std::move(programFolder)), shell_(shell) {
     Text2.setText("0");
 }
 

@@ -22,6 +22,7 @@ constexpr int CellUnits = 500; // square cells on all three grids
 } // namespace
 
 void Frm_TaBrel::Form_Load() {
+    openGameStore();
     EditorDetached = true;
     Command2_Click();
 }

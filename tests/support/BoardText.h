@@ -16,3 +16,14 @@ void putBoard(CellGrid& grid, std::string_view board);
 std::string boardOf(const CellGrid& grid);
 // The 81 texts of the grid joined with ','.
 std::string textsOf(const CellGrid& grid);
+
+// A puzzle other than the built-in one, so a board that comes back is told apart.
+inline constexpr std::string_view OtherPuzzle = "53..7...."
+                                                "6..195..."
+                                                ".98....6."
+                                                "8...6...3"
+                                                "4..8.3..1"
+                                                "7...2...6"
+                                                ".6....28."
+                                                "...419..5"
+                                                "....8..79";
