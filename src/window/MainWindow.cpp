@@ -7,9 +7,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -28,10 +30,23 @@ QVBoxLayout* column(std::initializer_list<QWidget*> widgets) {
     return layout;
 }
 
+bool showsEntries(const QComboBox* combo, const std::vector<ListEntry>& entries) {
+    if (combo->count() != static_cast<int>(entries.size()))
+        return false;
+    for (int i = 0; i < combo->count(); ++i) {
+        const ListEntry& entry = entries[static_cast<std::size_t>(i)];
+        if (combo->itemText(i).toStdString() != entry.label ||
+            combo->itemData(i).toLongLong() != entry.bookmark)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-MainWindow::MainWindow(QtShell& shell, QWidget* parent)
-    : QWidget(parent), shell_(shell), form_(shell) {
+MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* parent)
+    : QWidget(parent), shell_(shell),
+      form_(shell, std::filesystem::path(QFile::encodeName(programFolder).toStdString())) {
     setObjectName("Frm_TaBrel");
     setWindowTitle(WindowCaption);
     SSTab2 = new QTabWidget;
@@ -83,7 +98,7 @@ QWidget* MainWindow::buildEntryPage() {
             [this](bool checked) { form_.Check1.value = checked ? 1 : 0; });
     auto* buttons = column({
         Check1,
-        button("Command5", "Save Game", nullptr),
+        button("Command5", "Save Game", &Frm_TaBrel::Command5_Click),
         button("Command8", "Clear Grid", &Frm_TaBrel::Command8_Click),
     });
     auto* layout = new QHBoxLayout(entryPage_);
@@ -106,14 +121,15 @@ QWidget* MainWindow::buildOutsideTabs() {
     DataCombo1 = new QComboBox;
     name(DataCombo1, "DataCombo1", "Stored games");
     DataCombo1->setEditable(true);
+    bindGameList();
     auto* layout = new QVBoxLayout(side);
     layout->addWidget(Grid1);
     layout->addWidget(DataCombo1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button("Cmd_findodd", "Auto Play", nullptr));
     buttons->addWidget(button("Command2", "Default Game", &Frm_TaBrel::Command2_Click));
-    buttons->addWidget(button("Command6", "Restore Game", nullptr));
-    buttons->addWidget(button("Command10", "Delete Game", nullptr));
+    buttons->addWidget(button("Command6", "Restore Game", &Frm_TaBrel::Command6_Click));
+    buttons->addWidget(button("Command10", "Delete Game", &Frm_TaBrel::Command10_Click));
     layout->addLayout(buttons);
     layout->addStretch();
     return side;
@@ -139,6 +155,33 @@ void MainWindow::bindTextBox(QLineEdit* edit, TextBox& box) {
     box.onChanged = show;
     connect(edit, &QLineEdit::textEdited, this,
             [&box](const QString& text) { box.setText(text.toStdString()); });
+    show();
+}
+
+// The form's list is the truth: the combo box shows its entries, each carrying its
+// bookmark, its selection and its edit field, and reports the user's choice and typing.
+void MainWindow::bindGameList() {
+    DropDownList& list = form_.DataCombo1;
+    DataCombo1->setInsertPolicy(QComboBox::NoInsert);
+    auto show = [this, &list] {
+        // Only the user's own changes may reach the form.
+        const QSignalBlocker blocker(DataCombo1);
+        if (!showsEntries(DataCombo1, list.entries())) {
+            DataCombo1->clear();
+            for (const ListEntry& entry : list.entries())
+                DataCombo1->addItem(QString::fromStdString(entry.label),
+                                    QVariant::fromValue<qlonglong>(entry.bookmark));
+        }
+        if (DataCombo1->currentIndex() != list.selected())
+            DataCombo1->setCurrentIndex(list.selected());
+        if (DataCombo1->currentText().toStdString() != list.text())
+            DataCombo1->setEditText(QString::fromStdString(list.text()));
+    };
+    list.onChanged = show;
+    connect(DataCombo1, &QComboBox::currentIndexChanged, this,
+            [&list](int index) { list.select(index); });
+    connect(DataCombo1->lineEdit(), &QLineEdit::textEdited, this,
+            [&list](const QString& text) { list.setText(text.toStdString()); });
     show();
 }
 

@@ -5,6 +5,7 @@
 #include "board/Frm_TaBrel.h"
 #include "window/QtShell.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class GridView;
@@ -20,8 +21,11 @@ inline constexpr const char* WindowCaption = "T A B R E L - The Brain Game From 
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // Builds the controls, then runs the form's start-up.
-    explicit MainWindow(QtShell& shell, QWidget* parent = nullptr);
+    // Builds the controls, then runs the form's start-up. The stored games are kept
+    // in `programFolder`, the folder of the executable unless a test gives another.
+    explicit MainWindow(QtShell& shell,
+                        const QString& programFolder = QCoreApplication::applicationDirPath(),
+                        QWidget* parent = nullptr);
 
     Frm_TaBrel& form() { return form_; }
 
@@ -31,6 +35,7 @@ private:
     QWidget* buildOutsideTabs();
     QPushButton* button(const char* name, const char* caption, void (Frm_TaBrel::*handler)());
     void bindTextBox(QLineEdit* edit, TextBox& box);
+    void bindGameList();
     void placeEditor();
     void trackGrid2Position();
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/MessageScript.h"
+#include "support/TempFolder.h"
 #include "window/GridView.h"
 #include "window/MainWindow.h"
 
@@ -50,5 +51,6 @@ protected:
     }
 
     ScriptedQtShell shell;
-    MainWindow window{shell};
+    TempFolder folder; // the program's folder: no test sees another's stored games
+    MainWindow window{shell, QString::fromStdString(folder.path().string())};
 };

@@ -1,0 +1,84 @@
+// Stored games through the window: the list, "Save Game", "Restore Game", "Delete Game".
+#include "WindowFixture.h"
+#include "support/BoardText.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+class StoredGamesTest : public WindowTest {
+protected:
+    StoredGamesTest() : list(find<QComboBox>("DataCombo1")) {}
+
+    // Opens the list and clicks entry `index`, as the user does.
+    void pick(int index) {
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        const QRect entry = view->visualRect(view->model()->index(index, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
+    }
+
+    void showPage(int page) {
+        QTabBar* tabs = find<QTabWidget>("SSTab2")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    }
+
+    QComboBox* list;
+};
+
+TEST_F(StoredGamesTest, ASavedPuzzleIsListedAndRestoredOntoPlayGame) {
+    EXPECT_EQ(list->count(), 0);
+    showPage(1);
+    putBoard(window.form().Grid2, OtherPuzzle);
+    click("Command5");
+    window.form().Grid2.clear();
+    click("Command5");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->itemText(0).startsWith("2-"));
+    EXPECT_EQ(list->itemData(1).toLongLong(), 1);
+    EXPECT_EQ(list->currentIndex(), -1);
+
+    pick(1);
+    EXPECT_EQ(list->currentText(), list->itemText(1));
+    click("Command6");
+    showPage(0);
+    const std::string cells = cellsOf(OtherPuzzle);
+    for (int row = 0; row < 9; ++row)
+        for (int col = 0; col < 9; ++col) {
+            const char cell = cells[static_cast<std::size_t>(row * 9 + col)];
+            EXPECT_EQ(cellText("Grid3", row, col), cell == '.' ? "" : QString(cell));
+        }
+}
+
+TEST_F(StoredGamesTest, DeleteGameWithYesLeavesTheNewestGameInTheEditField) {
+    click("Command5");
+    click("Command5");
+    pick(1);
+    shell.messages.answerNext(MsgAnswer::Yes);
+    click("Command10");
+    EXPECT_EQ(shell.messages.texts().back(), "Are you sure to Delete Game 1");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText(), list->itemText(0));
+}
+
+TEST_F(StoredGamesTest, AfterARestartNothingIsSelectedAndRestoreLoadsTheNewestGame) {
+    putBoard(window.form().Grid2, OtherPuzzle);
+    click("Command5");
+    window.close();
+    ScriptedQtShell laterShell;
+    MainWindow later{laterShell, QString::fromStdString(folder.path().string())};
+    later.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&later));
+    auto* laterList = later.findChild<QComboBox*>("DataCombo1");
+    EXPECT_EQ(laterList->count(), 1);
+    EXPECT_EQ(laterList->currentIndex(), -1);
+    EXPECT_EQ(laterList->currentText(), "");
+    QTest::mouseClick(later.findChild<QPushButton*>("Command6"), Qt::LeftButton);
+    EXPECT_EQ(boardOf(later.form().Grid3), cellsOf(OtherPuzzle));
+}
+
+} // namespace
