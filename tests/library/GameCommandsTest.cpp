@@ -203,7 +203,7 @@ TEST_F(GameCommands, AnUnusableFileIsToldOnceAtStartUpAndNeverTouched) {
     } cases[] = {
         {"another format",
          [](const std::filesystem::path& file) {
-             std::ofstream(file) << "Standard Jet DB of another program";
+             std::ofstream(file) << "a file of another format";
              return nullptr;
          },
          "is not a game database"},
