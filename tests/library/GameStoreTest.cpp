@@ -38,16 +38,6 @@ TEST_F(GameStoreTest, ListsNewestFirstAndNeverReusesAnId) {
     EXPECT_EQ(store.field("d1"), "4");
 }
 
-TEST_F(GameStoreTest, LabelsHaveNoLeadingZerosAndATwoDigitYear) {
-    GameStore store(file());
-    for (const char* date : {"2026-12-05 08:30:00", "2026-12-31 23:59:59", "2027-03-01 00:00:00",
-                             "2009-01-02 12:00:00"})
-        store.addNew(date, "");
-    store.requery();
-    EXPECT_EQ(labels(store),
-              (std::vector<std::string>{"4-2/1/09", "3-1/3/27", "2-31/12/26", "1-5/12/26"}));
-}
-
 TEST_F(GameStoreTest, ReadsFieldsByNameInAnyCaseAndRefusesUnknownBookmarks) {
     GameStore store(file());
     EXPECT_EQ(store.field("id"), std::nullopt) << "an empty set has no current row";

@@ -65,20 +65,4 @@ TEST_F(StoredGamesTest, DeleteGameWithYesLeavesTheNewestGameInTheEditField) {
     EXPECT_EQ(list->currentText(), list->itemText(0));
 }
 
-TEST_F(StoredGamesTest, AfterARestartNothingIsSelectedAndRestoreLoadsTheNewestGame) {
-    putBoard(window.form().Grid2, OtherPuzzle);
-    click("Command5");
-    window.close();
-    ScriptedQtShell laterShell;
-    MainWindow later{laterShell, QString::fromStdString(folder.path().string())};
-    later.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&later));
-    auto* laterList = later.findChild<QComboBox*>("DataCombo1");
-    EXPECT_EQ(laterList->count(), 1);
-    EXPECT_EQ(laterList->currentIndex(), -1);
-    EXPECT_EQ(laterList->currentText(), "");
-    QTest::mouseClick(later.findChild<QPushButton*>("Command6"), Qt::LeftButton);
-    EXPECT_EQ(boardOf(later.form().Grid3), cellsOf(OtherPuzzle));
-}
-
 } // namespace
