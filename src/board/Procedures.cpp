@@ -6,6 +6,7 @@
 
 Frm_TaBrel::Frm_TaBrel(Shell& shell) : shell_(shell) {
     Text2.setText("0");
+    wireEntryGrid();
 }
 
 std::int16_t Frm_TaBrel::CountStr(std::string& text, const std::string& ch) {
