@@ -40,17 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 using EntryGrid = EntryTest;
 
-TEST_F(EntryGrid, EditorCoversTheClickedCellWithItsText) {
-    form.Grid2.setText(3, 4, "6");
-    clickCell(3, 4);
-    EXPECT_EQ(form.Text1.rect(), cellRect(3, 4));
-    EXPECT_TRUE(form.Text1.visible());
-    EXPECT_EQ(form.Text1.text(), "6");
-    EXPECT_EQ(form.Text1.caret(), 0);
-    EXPECT_EQ(form.focusOwner(), Focus::Text1);
-    EXPECT_EQ(form.Text1.backColor(), Magenta);
-}
-
 struct StoredText {
     const char* typed;
     Rgb colour;
@@ -100,19 +89,6 @@ TEST_F(EntryGrid, FastZeroIsTypedWithoutMovingAndStoredWhite) {
     EXPECT_EQ(current(), std::pair(1, 2));
     EXPECT_EQ(at(1, 1), "0");
     EXPECT_EQ(form.Grid2.backColor(1, 1), White);
-}
-
-// Kept as designed: the editor stands on the last cell, so nothing stores it yet.
-TEST_F(EntryGrid, FastDigitInTheBottomRightCellWaitsForTheNextCellChange) {
-    fastMode();
-    clickCell(8, 8);
-    type("9");
-    EXPECT_EQ(shell.beeps, 1);
-    EXPECT_EQ(form.Text1.text(), "9");
-    EXPECT_EQ(at(8, 8), "");
-    press(Keys::Up);
-    EXPECT_EQ(at(8, 8), "9");
-    EXPECT_EQ(form.Grid2.backColor(8, 8), Cyan);
 }
 
 TEST_F(EntryGrid, NormalKeysGoInAtTheCaretOnceTheMarkerIsSpent) {
@@ -170,15 +146,6 @@ TEST_F(EntryGrid, GridFocusAttachesTheDetachedEditorOverTheCurrentCell) {
     form.focusMovedTo(Focus::Grid2);
     EXPECT_EQ(form.focusOwner(), Focus::Grid2) << "an attached editor leaves the grid the focus";
     EXPECT_EQ(form.Text1.text(), "8");
-}
-
-TEST_F(EntryGrid, DefaultGameDetachesTheEditorAgain) {
-    clickCell(4, 4);
-    type("6");
-    form.Command2_Click();
-    EXPECT_EQ(form.Text1.text(), "5");
-    press(Keys::Right);
-    EXPECT_EQ(at(4, 4), "") << "neither the typed 6 nor the 5 is stored";
 }
 
 TEST_F(EntryGrid, ClearGridThenACellChangeStoresTheEditorTextBack) {
