@@ -31,8 +31,6 @@ private:
     QWidget* buildOutsideTabs();
     QPushButton* button(const char* name, const char* caption, void (Frm_TaBrel::*handler)());
     void bindTextBox(QLineEdit* edit, TextBox& box);
-    void placeEditor();
-    void trackGrid2Position();
 
     QtShell& shell_;
     Frm_TaBrel form_;
