@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -80,6 +81,43 @@ public:
     // in slot 0, the editor detached. Grid1 keeps what it shows.
     void showStoredBoard(std::string_view d1);
 
+    // New-game entry: the entry grid Grid2 and its floating editor Text1.
+    //
+    // The keyboard focus is form state, so the focus rules run without a window.
+    // focusOwner() is the control that has it as far as these handlers care. The
+    // window reports each real move of its focus with focusMovedTo / focusLeft
+    // (repeats, and the window losing or regaining activation, are not moves);
+    // when the form itself gives the editor the focus it raises onFocusTaken and
+    // the window asks its toolkit for the focus to match. The handlers below run
+    // only on a change of owner, so each focus event reaches them exactly once.
+    enum class Focus { Elsewhere, Grid2, Text1 };
+    Focus focusOwner() const { return focus_; }
+    // Moves the focus to `owner`; on a change raises Text1_LostFocus when the
+    // editor had it, then Text1_GotFocus or Grid2_ReattachEditor for the new owner.
+    void focusMovedTo(Focus owner);
+    // `owner` lost the focus to a control the form does not watch.
+    void focusLeft(Focus owner);
+    // Gives the editor the focus. Fails, changing nothing, while its page is not
+    // the one shown or the editor is hidden. Hiding the editor does not move the
+    // focus: a placement hides and shows it while the user keeps typing.
+    bool Text1_SetFocus();
+    std::function<void()> onFocusTaken;
+
+    void Grid2_CellLeaving();    // stores the editor's text into the cell being left
+    void Grid2_CellEntered();    // places the editor over the new current cell
+    void Grid2_ReattachEditor(); // the grid got the focus: attaches a detached editor
+    void Text1_GotFocus();
+    void Text1_LostFocus();
+    // The arrow keys move the current cell; KeyCode is a desktop key code (KeyCodes.h).
+    void Text1_KeyDown(int& KeyCode, int Shift);
+    // A typed character; setting KeyAscii to 0 swallows it.
+    void Text1_KeyPress(int& KeyAscii);
+    // Spends the box's first-key marker (its tag: "0" armed, "1" spent) on a key
+    // typed with the caret at its resting place (0, or the end of a right-aligned
+    // text). A digit, or with `anyKey` any key but Escape, Enter and Backspace,
+    // empties the box first. Returns true.
+    static bool ClearOnFirstKey(TextBox& box, int KeyAscii, bool anyKey);
+
 private:
     void openGameStore();
     void requeryGames();
@@ -96,4 +134,10 @@ private:
     void showHistorySlot();
 
     Shell& shell_;
+
+    // New-game entry.
+    void wireEntryGrid();
+    void placeEditor();
+    void advanceCell();
+    Focus focus_ = Focus::Elsewhere;
 };

@@ -7,6 +7,7 @@
 Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
     : programFolder_(std::move(programFolder)), shell_(shell) {
     Text2.setText("0");
+    wireEntryGrid();
 }
 
 std::int16_t Frm_TaBrel::CountStr(std::string& text, const std::string& ch) {

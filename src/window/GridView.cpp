@@ -3,6 +3,7 @@
 
 #include "window/Units.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -146,4 +147,25 @@ void GridView::paintEvent(QPaintEvent* event) {
 void GridView::moveEvent(QMoveEvent* event) {
     QTableView::moveEvent(event);
     emit moved();
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    emit moved();
+}
+
+void GridView::showEvent(QShowEvent* event) {
+    QTableView::showEvent(event);
+    emit moved();
+}
+
+// Reported after the view has taken the change, so a listener may move the focus on.
+void GridView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    emit focusGained();
+}
+
+void GridView::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    emit focusLost(event->reason());
 }

@@ -17,12 +17,23 @@ public:
     // Top-left of the first cell in the coordinates of `container`.
     QPoint cellOrigin(const QWidget* container) const;
 
+    // Typing on a grid never moves its current cell to a cell that starts with
+    // the typed text: on the entry grid such a jump would store the editor's text.
+    void keyboardSearch(const QString&) override {}
+
 signals:
+    // The cells may stand elsewhere in the window: the view moved, was resized or shown.
     void moved();
+    void focusGained();
+    void focusLost(Qt::FocusReason reason);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void syncLayout();

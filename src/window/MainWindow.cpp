@@ -2,8 +2,9 @@
 // the buttons to the form.
 #include "window/MainWindow.h"
 
+#include "window/CellEditor.h"
 #include "window/GridView.h"
-#include "window/Units.h"
+#include "window/ShownPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,7 +54,7 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     name(SSTab2, "SSTab2", "Pages");
     SSTab2->addTab(buildPlayPage(), "Play Game");
     SSTab2->addTab(buildEntryPage(), "Add a New Game");
-    connect(SSTab2, &QTabWidget::currentChanged, this, [this](int tab) { form_.SSTab2.tab = tab; });
+    new ShownPage(SSTab2, form_.SSTab2);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(SSTab2, 0, Qt::AlignTop);
@@ -106,11 +107,8 @@ QWidget* MainWindow::buildEntryPage() {
     layout->addLayout(buttons);
 
     // The floating editor lies over the grid, so it is placed by hand, not by the layout.
-    Text1 = new QLineEdit(entryPage_);
+    Text1 = new CellEditor(form_, Grid2, entryPage_);
     name(Text1, "Text1", "Cell editor");
-    Text1->setFrame(false);
-    bindTextBox(Text1, form_.Text1);
-    connect(Grid2, &GridView::moved, this, &MainWindow::trackGrid2Position);
     return entryPage_;
 }
 
@@ -146,11 +144,9 @@ QPushButton* MainWindow::button(const char* objectName, const char* caption,
 
 // The form's text box is the truth; the line edit shows it and reports the user's typing.
 void MainWindow::bindTextBox(QLineEdit* edit, TextBox& box) {
-    auto show = [this, edit, &box] {
+    auto show = [edit, &box] {
         if (edit->text().toStdString() != box.text())
             edit->setText(QString::fromStdString(box.text()));
-        if (edit == Text1)
-            placeEditor();
     };
     box.onChanged = show;
     connect(edit, &QLineEdit::textEdited, this,
@@ -183,22 +179,4 @@ void MainWindow::bindGameList() {
     connect(DataCombo1->lineEdit(), &QLineEdit::textEdited, this,
             [&list](const QString& text) { list.setText(text.toStdString()); });
     show();
-}
-
-void MainWindow::placeEditor() {
-    const TextBox& box = form_.Text1;
-    const UnitRect& rect = box.rect();
-    Text1->setGeometry(toPixels(rect.left), toPixels(rect.top), toPixels(rect.width),
-                       toPixels(rect.height));
-    Text1->setVisible(box.visible() && rect.width > 0 && rect.height > 0);
-    QPalette palette = Text1->palette();
-    palette.setColor(QPalette::Base,
-                     QColor(box.backColor().r, box.backColor().g, box.backColor().b));
-    Text1->setPalette(palette);
-    Text1->raise();
-}
-
-void MainWindow::trackGrid2Position() {
-    const QPoint origin = Grid2->cellOrigin(entryPage_);
-    form_.Grid2.setPosition(toUnits(origin.x()), toUnits(origin.y()));
 }

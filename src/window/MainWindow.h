@@ -36,8 +36,6 @@ private:
     QPushButton* button(const char* name, const char* caption, void (Frm_TaBrel::*handler)());
     void bindTextBox(QLineEdit* edit, TextBox& box);
     void bindGameList();
-    void placeEditor();
-    void trackGrid2Position();
 
     QtShell& shell_;
     Frm_TaBrel form_;

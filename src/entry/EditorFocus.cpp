@@ -1,0 +1,48 @@
+// The keyboard focus between the entry grid and its editor, kept as form state:
+// each handler runs once per real change of owner, whoever caused the change.
+#include "board/Frm_TaBrel.h"
+
+namespace {
+
+constexpr int EntryTab = 1; // "Add a New Game"
+
+} // namespace
+
+void Frm_TaBrel::focusMovedTo(Focus owner) {
+    if (owner == focus_)
+        return;
+    const Focus previous = focus_;
+    // The owner changes before the handlers run, so a handler that moves the focus
+    // on (the grid handing it to the editor) starts from the right owner.
+    focus_ = owner;
+    if (previous == Focus::Text1)
+        Text1_LostFocus();
+    if (owner == Focus::Text1)
+        Text1_GotFocus();
+    else if (owner == Focus::Grid2)
+        Grid2_ReattachEditor();
+}
+
+void Frm_TaBrel::focusLeft(Focus owner) {
+    if (owner == focus_)
+        focusMovedTo(Focus::Elsewhere);
+}
+
+bool Frm_TaBrel::Text1_SetFocus() {
+    if (SSTab2.tab != EntryTab || !Text1.visible())
+        return false;
+    focusMovedTo(Focus::Text1);
+    if (onFocusTaken)
+        onFocusTaken();
+    return true;
+}
+
+void Frm_TaBrel::Text1_GotFocus() {
+    Text1.setTag("0");
+    Text1.setCaret(0);
+    Text1.setBackColor(Magenta);
+}
+
+void Frm_TaBrel::Text1_LostFocus() {
+    Text1.setBackColor(White);
+}

@@ -1,0 +1,120 @@
+// Typing a new puzzle into the entry grid: the floating editor over the current
+// cell, storing on every cell change, the arrow keys and the two entry modes.
+#include "board/Frm_TaBrel.h"
+#include "board/NumericValue.h"
+#include "entry/KeyCodes.h"
+
+namespace {
+
+constexpr int LastCol = 8;
+
+bool isFastEntryDigit(int k) {
+    return k >= '1' && k <= '9';
+}
+
+} // namespace
+
+// Start-up state of the editor: detached (Form_Load) with the marker armed, and
+// hidden until its first placement, so no text of its own shows over a cell of
+// the new, empty puzzle.
+void Frm_TaBrel::wireEntryGrid() {
+    Grid2.onLeaveCell = [this] { Grid2_CellLeaving(); };
+    Grid2.onEnterCell = [this] { Grid2_CellEntered(); };
+    Text1.setTag("0");
+    Text1.setVisible(false);
+}
+
+void Frm_TaBrel::Grid2_CellLeaving() {
+    if (EditorDetached)
+        return;
+    Grid2.setCurrentText(Text1.text());
+    Text1.setText("");
+    Grid2.setCurrentBackColor(numericValue(Grid2.currentText()) != 0 ? Cyan : White);
+}
+
+void Frm_TaBrel::Grid2_CellEntered() {
+    placeEditor();
+}
+
+void Frm_TaBrel::Grid2_ReattachEditor() {
+    if (!EditorDetached)
+        return;
+    EditorDetached = false;
+    placeEditor();
+}
+
+// Lays the editor over the current cell with the cell's text. Only taking the
+// focus can fail (the page is not shown); the placement goes on without it.
+void Frm_TaBrel::placeEditor() {
+    Text1.setText("");
+    Text1.setVisible(false);
+    const UnitRect cell = Grid2.currentCellRect();
+    Text1.setRect({Grid2.left() + cell.left, Grid2.top() + cell.top, cell.width, cell.height});
+    Text1.setText(Grid2.currentText());
+    Text1.setVisible(true);
+    Text1_SetFocus();
+    Text1.setCaret(0);
+}
+
+void Frm_TaBrel::Text1_KeyDown(int& KeyCode, int /*Shift: any state moves alike*/) {
+    const int lastRow = Grid2.rowCount() - 1;
+    switch (KeyCode) {
+    case Keys::Left:
+        if (Grid2.col() > 0) {
+            Grid2.setCol(Grid2.col() - 1);
+        } else if (Grid2.row() > 0) {
+            Grid2.setRow(Grid2.row() - 1);
+            Grid2.setCol(LastCol);
+        } else {
+            shell_.beep();
+        }
+        break;
+    case Keys::Right:
+        advanceCell();
+        break;
+    case Keys::Down:
+        if (Grid2.row() < lastRow)
+            Grid2.setRow(Grid2.row() + 1);
+        else
+            shell_.beep();
+        break;
+    case Keys::Up:
+        if (Grid2.row() > 0)
+            Grid2.setRow(Grid2.row() - 1);
+        break;
+    default:
+        break;
+    }
+}
+
+void Frm_TaBrel::Text1_KeyPress(int& KeyAscii) {
+    ClearOnFirstKey(Text1, KeyAscii, false);
+    if (Check1.value == 0) {
+        if (KeyAscii != Keys::Enter)
+            return;
+        Grid2.setCurrentText(Text1.text());
+        advanceCell();
+        return;
+    }
+    if (isFastEntryDigit(KeyAscii)) {
+        // The digit must be in the editor before the move: leaving the cell stores it.
+        Text1.setText(std::string(1, static_cast<char>(KeyAscii)));
+        KeyAscii = 0;
+        advanceCell();
+    } else if (KeyAscii == Keys::Enter) {
+        advanceCell();
+    }
+}
+
+// One cell on in reading order: right, or to the start of the next row; a beep
+// at the bottom-right cell.
+void Frm_TaBrel::advanceCell() {
+    if (Grid2.col() < LastCol) {
+        Grid2.setCol(Grid2.col() + 1);
+    } else if (Grid2.row() < Grid2.rowCount() - 1) {
+        Grid2.setRow(Grid2.row() + 1);
+        Grid2.setCol(0);
+    } else {
+        shell_.beep();
+    }
+}

@@ -1,0 +1,36 @@
+// The floating editor of the entry grid: a one-line edit laid exactly over the
+// grid's current cell, showing the form's Text1 and forwarding the user's keys,
+// focus changes and the grid's focus to the form's handlers.
+#pragma once
+
+#include "board/Frm_TaBrel.h"
+
+#include <QLineEdit>
+
+class GridView;
+
+class CellEditor : public QLineEdit {
+    Q_OBJECT
+public:
+    // `grid` shows form.Grid2; both lie on `page`, which owns the editor.
+    CellEditor(Frm_TaBrel& form, GridView* grid, QWidget* page);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool handlersSwallow(const QKeyEvent& event);
+    void showForm();
+    void place(const UnitRect& rect);
+    void takeEdit(const QString& edited);
+    void followFormFocus();
+    void followGrid();
+
+    Frm_TaBrel& form_;
+    GridView* grid_;
+    // Set while the edit and the form are being made alike: the focus and caret
+    // changes Qt makes in answer are echoes, not the user's doing.
+    bool syncing_ = false;
+};
