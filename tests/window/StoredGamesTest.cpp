@@ -3,6 +3,7 @@
 #include "support/BoardText.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -26,8 +27,38 @@ protected:
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
     }
 
+    // Types `board` into the entry grid in fast mode: a digit stores and moves on,
+    // Right skips an empty cell; a last click stores the bottom-right digit.
+    void typeIntoEntryGrid(std::string_view board) {
+        showPage(1);
+        QTest::mouseClick(find<QCheckBox>("Check1"), Qt::LeftButton);
+        clickCell("Grid2", 0, 0);
+        for (const char cell : cellsOf(board)) {
+            if (cell == '.')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            else
+                QTest::keyClicks(QApplication::focusWidget(), QString(cell));
+        }
+        clickCell("Grid2", 0, 0);
+    }
+
     QComboBox* list;
 };
+
+TEST_F(StoredGamesTest, APuzzleTypedOnTheEntryPageIsSavedAndRestored) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    typeIntoEntryGrid(OtherPuzzle);
+    click("Command5");
+    ASSERT_EQ(list->count(), 1);
+    pick(0);
+    click("Command6");
+    showPage(0);
+    for (int row = 0; row < 9; ++row)
+        for (int col = 0; col < 9; ++col)
+            EXPECT_EQ(window.form().Grid3.text(row, col), window.form().Grid2.text(row, col))
+                << row << ',' << col;
+    EXPECT_EQ(boardOf(window.form().Grid3), cellsOf(OtherPuzzle));
+}
 
 TEST_F(StoredGamesTest, ASavedPuzzleIsListedAndRestoredOntoPlayGame) {
     EXPECT_EQ(list->count(), 0);
