@@ -2,18 +2,12 @@
 // cell to the leave and enter notifications.
 #include "board/CellGrid.h"
 
-#include <cassert>
-
-int CellGrid::checked(int i) {
-    assert(i >= 0 && i < Size && "grid index out of range");
-    return i < 0 ? 0 : (i >= Size ? Size - 1 : i);
-}
-
-void CellGrid::setText(int row, int col, std::string text) {
+// Most writes leave the text as it was; those cost no copy and no notification.
+void CellGrid::setText(int row, int col, std::string_view text) {
     std::string& cell = cells_[index(row, col)].text;
     if (cell == text)
         return;
-    cell = std::move(text);
+    cell.assign(text);
     notifyCell(row, col);
 }
 

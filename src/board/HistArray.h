@@ -14,7 +14,7 @@ public:
 
     // slot 0..500, row and col 0..9.
     const std::string& at(int slot, int row, int col) const;
-    void set(int slot, int row, int col, std::string text);
+    void set(int slot, int row, int col, const std::string& text);
     // Every element of the slot reads "" again.
     void empty(int slot);
     // Slot k + 1 becomes slot k for every k; the last slot reads empty.

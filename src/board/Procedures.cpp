@@ -14,7 +14,9 @@ std::int16_t Frm_TaBrel::CountStr(std::string& text, const std::string& ch) {
         text.clear();
         return 0;
     }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    // Trimmed in place: a unit's collected string is too long for a cheap copy.
+    text.erase(text.find_last_not_of(' ') + 1);
+    text.erase(0, first);
     if (ch.size() != 1)
         return 0;
     const auto count = std::count(text.begin(), text.end(), ch[0]);
