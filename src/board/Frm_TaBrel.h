@@ -66,10 +66,39 @@ public:
     // in slot 0, the editor detached. Grid1 keeps what it shows.
     void showStoredBoard(std::string_view d1);
 
+    // Analysis and solving. "Update", "Clue" and "Auto Play" do nothing when
+    // clicked while one of them runs (their yields let clicks through); "Stop"
+    // always works.
+    // True when a digit repeats in a row, column or box of Grid3, or among the
+    // cells of Grid1 that hold one character. A Grid3 value above 0 that is not a
+    // whole digit 1-9 counts as a repetition. Leaves both grids' current cells
+    // where the scan stopped.
+    bool chkdup();
+    // True when chkdup finds nothing and every Grid3 cell has a value other than 0.
+    bool FindWin();
+    void Command9_Click();    // "Chk.Dup"
+    void Command1_Click();    // "Update"
+    void Command13_Click();   // "Clue"
+    void Cmd_findodd_Click(); // "Auto Play"
+    void Command12_Click();   // "Stop"
+    // Passes run by the last "Auto Play", the winning one included; 0 when it
+    // ended at the duplicate message or did not run.
+    int autoPlayPasses() const { return autoPlayPasses_; }
+
 private:
     void writeBuiltInPuzzle();
     void makeCellsSquare();
     void showHistorySlot();
+    // Shows history slot `slot` (0..500) in both grids, coloured from content.
+    void revertTo(std::int16_t slot);
 
     Shell& shell_;
+
+    // Analysis and solving.
+    void runUpdate();
+    bool sweep(std::int16_t saved);
+    void finishRun();
+
+    bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
+    int autoPlayPasses_ = 0;
 };
