@@ -116,8 +116,16 @@ DigitSet digitSet(char digit) {
     return static_cast<DigitSet>(1u << (digit - '0'));
 }
 
+// The box (0..8, row by row) of every cell.
+constexpr auto BoxOfCell = [] {
+    std::array<int, Size * Size> box{};
+    for (int i = 0; i < Size * Size; ++i)
+        box[i] = i / Size / 3 * 3 + i % Size / 3;
+    return box;
+}();
+
 int boxOf(int row, int col) {
-    return row / 3 * 3 + col / 3;
+    return BoxOfCell[row * Size + col];
 }
 
 bool shareAUnit(int row, int col, const FilledCell& cell) {

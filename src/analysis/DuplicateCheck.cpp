@@ -16,6 +16,14 @@ constexpr int NotADigit = 10; // a value that no board may hold: always a repeti
 
 using Digits = std::array<int, Size * Size>;
 
+// The box (0..8, row by row) of every cell.
+constexpr auto BoxOf = [] {
+    std::array<int, Size * Size> box{};
+    for (int i = 0; i < Size * Size; ++i)
+        box[i] = i / Size / 3 * 3 + i % Size / 3;
+    return box;
+}();
+
 // A play cell takes part with any value above 0 ("12" and "0.4" included).
 int playDigit(const std::string& text) {
     if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
@@ -30,6 +38,8 @@ int playDigit(const std::string& text) {
 
 // A candidate cell takes part only when, spaces aside, it holds one character.
 int candidateDigit(const std::string& text) {
+    if (text.size() == 1)
+        return text[0] >= '1' && text[0] <= '9' ? text[0] - '0' : NoDigit;
     if (text.size() > 1 && text.front() != ' ' && text.back() != ' ')
         return NoDigit;
     const auto first = text.find_first_not_of(' ');
@@ -37,15 +47,6 @@ int candidateDigit(const std::string& text) {
         return NoDigit;
     const char ch = text[first];
     return ch >= '1' && ch <= '9' ? ch - '0' : NoDigit;
-}
-
-template <typename Read>
-Digits digitsOf(const CellGrid& grid, Read read) {
-    Digits digits{};
-    for (int row = 0; row < Size; ++row)
-        for (int col = 0; col < Size; ++col)
-            digits[row * Size + col] = read(grid.text(row, col));
-    return digits;
 }
 
 // Marks `digit` in the unit's tally; true when it was marked already.
@@ -68,34 +69,9 @@ struct Repeat {
     int col;
 };
 
-// True when some unit holds a digit twice (or a cell holds no digit at all):
-// one pass over the cells, for the common board that has none.
-bool anyRepeat(const Digits& digits) {
-    std::array<unsigned, Size> inCol{};
-    std::array<unsigned, Size> inBox{};
-    for (int row = 0; row < Size; ++row) {
-        unsigned inRow = 0;
-        for (int col = 0; col < Size; ++col) {
-            const int digit = digits[row * Size + col];
-            if (digit == NoDigit)
-                continue;
-            const unsigned mark = 1u << digit;
-            unsigned& box = inBox[row / 3 * 3 + col / 3];
-            if (digit == NotADigit || ((inRow | inCol[col] | box) & mark))
-                return true;
-            inRow |= mark;
-            inCol[col] |= mark;
-            box |= mark;
-        }
-    }
-    return false;
-}
-
 // Rows, then columns, then boxes: boxes go down the left box column first, and
 // within a box column by column, top to bottom. The tally is cleared per unit.
 std::optional<Repeat> firstRepeat(const Digits& digits) {
-    if (!anyRepeat(digits))
-        return std::nullopt;
     for (int row = 0; row < Size; ++row) {
         unsigned tally = 0;
         for (int col = 0; col < Size; ++col)
@@ -120,6 +96,42 @@ std::optional<Repeat> firstRepeat(const Digits& digits) {
     return std::nullopt;
 }
 
+// Reads the digit of every cell into `digits`; true when some unit holds one
+// twice or a cell holds a value that is no digit. One pass, for the common
+// board that has no repetition; firstRepeat then finds where the scan meets it.
+template <typename Read>
+bool readDigits(const CellGrid& grid, Read read, Digits& digits) {
+    std::array<unsigned, Size> inCol{};
+    std::array<unsigned, Size> inBox{};
+    bool repeat = false;
+    for (int row = 0; row < Size; ++row) {
+        unsigned inRow = 0;
+        for (int col = 0; col < Size; ++col) {
+            const int digit = read(grid.text(row, col));
+            digits[row * Size + col] = digit;
+            if (digit == NoDigit)
+                continue;
+            const unsigned mark = 1u << digit;
+            unsigned& box = inBox[BoxOf[row * Size + col]];
+            if (digit == NotADigit || ((inRow | inCol[col] | box) & mark))
+                repeat = true;
+            inRow |= mark;
+            inCol[col] |= mark;
+            box |= mark;
+        }
+    }
+    return repeat;
+}
+
+// Where the ordered scan of a grid with a repetition first meets it.
+template <typename Read>
+std::optional<Repeat> firstRepeatIn(const CellGrid& grid, Read read) {
+    Digits digits;
+    if (!readDigits(grid, read, digits))
+        return std::nullopt;
+    return firstRepeat(digits);
+}
+
 // The box pass walks the grid's current cell over the mirror image (c, r) of the
 // cell (r, c) it examines, so it stops there or, having seen every box, at (8, 8).
 // The rows and columns passes leave the current cell alone.
@@ -133,11 +145,11 @@ void leaveCurrentCell(CellGrid& grid, const std::optional<Repeat>& repeat) {
 } // namespace
 
 bool Frm_TaBrel::chkdup() {
-    const auto inPlay = firstRepeat(digitsOf(Grid3, playDigit));
+    const auto inPlay = firstRepeatIn(Grid3, playDigit);
     leaveCurrentCell(Grid3, inPlay);
     if (inPlay)
         return true;
-    const auto inCandidates = firstRepeat(digitsOf(Grid1, candidateDigit));
+    const auto inCandidates = firstRepeatIn(Grid1, candidateDigit);
     leaveCurrentCell(Grid1, inCandidates);
     return inCandidates.has_value();
 }

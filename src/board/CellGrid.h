@@ -46,9 +46,17 @@ public:
 
     // Rows and columns run 0..8; the default background is white.
     const std::string& text(int row, int col) const { return cells_[index(row, col)].text; }
-    void setText(int row, int col, std::string_view text);
+    // Most writes leave the cell as it was: those return here, without a call
+    // and without a notification.
+    void setText(int row, int col, std::string_view text) {
+        if (cells_[index(row, col)].text != text)
+            replaceText(row, col, text);
+    }
     Rgb backColor(int row, int col) const { return cells_[index(row, col)].back; }
-    void setBackColor(int row, int col, Rgb colour);
+    void setBackColor(int row, int col, Rgb colour) {
+        if (cells_[index(row, col)].back != colour)
+            replaceBackColor(row, col, colour);
+    }
 
     int row() const { return row_; }
     int col() const { return col_; }
@@ -95,6 +103,8 @@ private:
         return i < 0 ? 0 : (i >= Size ? Size - 1 : i);
     }
     static int index(int row, int col) { return checked(row) * Size + checked(col); }
+    void replaceText(int row, int col, std::string_view text);
+    void replaceBackColor(int row, int col, Rgb colour);
     void moveTo(int row, int col);
     void notifyCell(int row, int col);
     void notifyGrid();

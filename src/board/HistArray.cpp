@@ -48,6 +48,15 @@ void HistArray::set(int slot, int row, int col, const std::string& text) {
     (*board)[element(row, col)] = text;
 }
 
+void HistArray::record(int slot, const CellGrid& grid) {
+    auto& board = physical(slot);
+    if (!board)
+        board = std::make_unique<Board>();
+    for (int row = 0; row < CellGrid::Size; ++row)
+        for (int col = 0; col < CellGrid::Size; ++col)
+            (*board)[row * Dim + col] = grid.text(row, col);
+}
+
 void HistArray::empty(int slot) {
     physical(slot).reset();
 }
