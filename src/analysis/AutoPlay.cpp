@@ -43,14 +43,12 @@ Unit boxCells(int top, int left) {
 }
 
 // The candidate strings of the unit's cells that still have several candidates,
-// joined in scan order.
-std::string collectedString(const CellGrid& candidates, const Unit& unit) {
-    std::string collected;
-    collected.reserve(Size * Size);
+// joined in scan order into `collected`, whose buffer is kept from unit to unit.
+void collectString(const CellGrid& candidates, const Unit& unit, std::string& collected) {
+    collected.clear();
     for (const Cell& cell : unit)
         if (const std::string& text = candidates.text(cell.row, cell.col); numericValue(text) > 9)
             collected += text;
-    return collected;
 }
 
 bool allows(const CellGrid& candidates, const Cell& cell, const std::string& digit) {
@@ -78,10 +76,11 @@ void searchBox(Frm_TaBrel& form, const Unit& box, const std::string& digit, bool
 // has received a digit, every later box looks at digit 1 only, in its first row.
 bool boxPhase(Frm_TaBrel& form) {
     bool boxFlag = false;
+    std::string collected;
     for (int top = 0; top < Size; top += 3) {
         for (int left = 0; left < Size; left += 3) {
             const Unit box = boxCells(top, left);
-            std::string collected = collectedString(form.Grid1, box);
+            collectString(form.Grid1, box, collected);
             for (int k = 1; k <= 9; ++k) {
                 if (form.CountStr(collected, DigitText[k]) == 1)
                     searchBox(form, box, DigitText[k], boxFlag);
@@ -97,9 +96,10 @@ bool boxPhase(Frm_TaBrel& form) {
 // only one of its cells with several candidates allows. True when any line did.
 bool linePhase(Frm_TaBrel& form, Unit (*lineCells)(int)) {
     bool progress = false;
+    std::string collected;
     for (int i = 0; i < Size; ++i) {
         const Unit line = lineCells(i);
-        std::string collected = collectedString(form.Grid1, line);
+        collectString(form.Grid1, line, collected);
         bool lineFlag = false;
         for (int k = 1; k <= 9 && !lineFlag; ++k) {
             if (form.CountStr(collected, DigitText[k]) != 1)
