@@ -1,5 +1,6 @@
 // "Update" and "Clue": the candidates of every cell from the play grid, every
 // single filled, a repetition taken back, one history record per run.
+#include "analysis/Boxes.h"
 #include "analysis/SolvingRun.h"
 #include "board/Frm_TaBrel.h"
 #include "board/NumericValue.h"
@@ -115,14 +116,6 @@ const std::string& textOf(DigitSet set) {
 DigitSet digitSet(char digit) {
     return static_cast<DigitSet>(1u << (digit - '0'));
 }
-
-// The box (0..8, row by row) of every cell.
-constexpr auto BoxOfCell = [] {
-    std::array<int, Size * Size> box{};
-    for (int i = 0; i < Size * Size; ++i)
-        box[i] = i / Size / 3 * 3 + i % Size / 3;
-    return box;
-}();
 
 int boxOf(int row, int col) {
     return BoxOfCell[row * Size + col];

@@ -1,4 +1,5 @@
 // The duplicate check, the win check and "Chk.Dup".
+#include "analysis/Boxes.h"
 #include "board/Frm_TaBrel.h"
 #include "board/NumericValue.h"
 
@@ -15,14 +16,6 @@ constexpr int NoDigit = 0;    // the cell takes no part
 constexpr int NotADigit = 10; // a value that no board may hold: always a repetition
 
 using Digits = std::array<int, Size * Size>;
-
-// The box (0..8, row by row) of every cell.
-constexpr auto BoxOf = [] {
-    std::array<int, Size * Size> box{};
-    for (int i = 0; i < Size * Size; ++i)
-        box[i] = i / Size / 3 * 3 + i % Size / 3;
-    return box;
-}();
 
 // A play cell takes part with any value above 0 ("12" and "0.4" included).
 int playDigit(const std::string& text) {
@@ -112,7 +105,7 @@ bool readDigits(const CellGrid& grid, Read read, Digits& digits) {
             if (digit == NoDigit)
                 continue;
             const unsigned mark = 1u << digit;
-            unsigned& box = inBox[BoxOf[row * Size + col]];
+            unsigned& box = inBox[BoxOfCell[row * Size + col]];
             if (digit == NotADigit || ((inRow | inCol[col] | box) & mark))
                 repeat = true;
             inRow |= mark;
