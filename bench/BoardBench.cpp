@@ -1,22 +1,12 @@
 // Costs on the board's hot paths: reading cell texts as numbers, starting a
 // fresh form (the batch solver starts one per puzzle), colouring.
+#include "HeadlessShell.h"
 #include "board/Frm_TaBrel.h"
 #include "board/NumericValue.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentShell : public Shell {
-public:
-    MsgAnswer msgBox(const std::string&, MsgButtons, MsgIcon, const std::string&) override {
-        return MsgAnswer::Ok;
-    }
-    void yield() override {}
-    void beep() override {}
-    void showTab(int) override {}
-    std::chrono::system_clock::time_point now() override { return {}; }
-};
 
 void NumericValueOfCellTexts(benchmark::State& state) {
     const std::string texts[] = {"", "5", "123456789", "47", " 7", "1e3", "x"};
@@ -28,7 +18,7 @@ void NumericValueOfCellTexts(benchmark::State& state) {
 BENCHMARK(NumericValueOfCellTexts);
 
 void FreshFormStartUp(benchmark::State& state) {
-    SilentShell shell;
+    HeadlessShell shell;
     for (auto _ : state) {
         Frm_TaBrel form(shell);
         form.Form_Load();
@@ -38,7 +28,7 @@ void FreshFormStartUp(benchmark::State& state) {
 BENCHMARK(FreshFormStartUp);
 
 void ColorMeOnTheBuiltInPuzzle(benchmark::State& state) {
-    SilentShell shell;
+    HeadlessShell shell;
     Frm_TaBrel form(shell);
     form.Form_Load();
     for (auto _ : state)
@@ -47,5 +37,3 @@ void ColorMeOnTheBuiltInPuzzle(benchmark::State& state) {
 BENCHMARK(ColorMeOnTheBuiltInPuzzle);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -2,26 +2,13 @@
 // cell to the leave and enter notifications.
 #include "board/CellGrid.h"
 
-#include <cassert>
-
-int CellGrid::checked(int i) {
-    assert(i >= 0 && i < Size && "grid index out of range");
-    return i < 0 ? 0 : (i >= Size ? Size - 1 : i);
-}
-
-void CellGrid::setText(int row, int col, std::string text) {
-    std::string& cell = cells_[index(row, col)].text;
-    if (cell == text)
-        return;
-    cell = std::move(text);
+void CellGrid::replaceText(int row, int col, std::string_view text) {
+    cells_[index(row, col)].text.assign(text);
     notifyCell(row, col);
 }
 
-void CellGrid::setBackColor(int row, int col, Rgb colour) {
-    Rgb& back = cells_[index(row, col)].back;
-    if (back == colour)
-        return;
-    back = colour;
+void CellGrid::replaceBackColor(int row, int col, Rgb colour) {
+    cells_[index(row, col)].back = colour;
     notifyCell(row, col);
 }
 

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 struct Rgb {
     std::uint8_t r = 255;
@@ -44,9 +46,17 @@ public:
 
     // Rows and columns run 0..8; the default background is white.
     const std::string& text(int row, int col) const { return cells_[index(row, col)].text; }
-    void setText(int row, int col, std::string text);
+    // Most writes leave the cell as it was: those return here, without a call
+    // and without a notification.
+    void setText(int row, int col, std::string_view text) {
+        if (cells_[index(row, col)].text != text)
+            replaceText(row, col, text);
+    }
     Rgb backColor(int row, int col) const { return cells_[index(row, col)].back; }
-    void setBackColor(int row, int col, Rgb colour);
+    void setBackColor(int row, int col, Rgb colour) {
+        if (cells_[index(row, col)].back != colour)
+            replaceBackColor(row, col, colour);
+    }
 
     int row() const { return row_; }
     int col() const { return col_; }
@@ -59,7 +69,7 @@ public:
     void setCurrent(int row, int col) { moveTo(row, col); }
 
     const std::string& currentText() const { return text(row_, col_); }
-    void setCurrentText(std::string text) { setText(row_, col_, std::move(text)); }
+    void setCurrentText(std::string_view text) { setText(row_, col_, text); }
     void setCurrentBackColor(Rgb colour) { setBackColor(row_, col_, colour); }
 
     // Empties every text and returns every background to the default.
@@ -87,8 +97,14 @@ private:
         Rgb back = White;
     };
 
-    static int checked(int i);
+    // Inline: every cell access goes through it.
+    static int checked(int i) {
+        assert(i >= 0 && i < Size && "grid index out of range");
+        return i < 0 ? 0 : (i >= Size ? Size - 1 : i);
+    }
     static int index(int row, int col) { return checked(row) * Size + checked(col); }
+    void replaceText(int row, int col, std::string_view text);
+    void replaceBackColor(int row, int col, Rgb colour);
     void moveTo(int row, int col);
     void notifyCell(int row, int col);
     void notifyGrid();

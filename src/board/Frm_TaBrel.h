@@ -70,16 +70,24 @@ public:
     void Command7_Click();  // "Clear Grids"
     void Command8_Click();  // "Clear Grid"
 
-    // Game store.
-    DropDownList DataCombo1; // the stored games, newest first
-    void Command5_Click();   // "Save Game"
-    void Command6_Click();   // "Restore Game"
-    void Command10_Click();  // "Delete Game"
-    // Puts a stored game's board text (81 characters, "1"-"9" a given, "0" empty)
-    // on the cleared play grid as "Restore Game" does: leniently (any other
-    // character, and any cell past the end, is empty), givens cyan, a fresh history
-    // in slot 0, the editor detached. Grid1 keeps what it shows.
-    void showStoredBoard(std::string_view d1);
+    // Analysis and solving. "Update", "Clue" and "Auto Play" do nothing when
+    // clicked while one of them runs (their yields let clicks through); "Stop"
+    // always works.
+    // True when a digit repeats in a row, column or box of Grid3, or among the
+    // cells of Grid1 that hold one character. A Grid3 value above 0 that is not a
+    // whole digit 1-9 counts as a repetition. Leaves both grids' current cells
+    // where the scan stopped.
+    bool chkdup();
+    // True when chkdup finds nothing and every Grid3 cell has a value other than 0.
+    bool FindWin();
+    void Command9_Click();    // "Chk.Dup"
+    void Command1_Click();    // "Update"
+    void Command13_Click();   // "Clue"
+    void Cmd_findodd_Click(); // "Auto Play"
+    void Command12_Click();   // "Stop"
+    // Passes run by the last "Auto Play", the winning one included; 0 when it
+    // ended at the duplicate message or did not run.
+    int autoPlayPasses() const { return autoPlayPasses_; }
 
     // New-game entry: the entry grid Grid2 and its floating editor Text1.
     //
@@ -118,7 +126,43 @@ public:
     // empties the box first. Returns true.
     static bool ClearOnFirstKey(TextBox& box, int KeyAscii, bool anyKey);
 
+    // Game store.
+    DropDownList DataCombo1; // the stored games, newest first
+    void Command5_Click();   // "Save Game"
+    void Command6_Click();   // "Restore Game"
+    void Command10_Click();  // "Delete Game"
+    // Puts a stored game's board text (81 characters, "1"-"9" a given, "0" empty)
+    // on the cleared play grid as "Restore Game" does: leniently (any other
+    // character, and any cell past the end, is empty), givens cyan, a fresh history
+    // in slot 0, the editor detached. Grid1 keeps what it shows.
+    void showStoredBoard(std::string_view d1);
+
 private:
+    // Board and game state.
+    void writeBuiltInPuzzle();
+    void makeCellsSquare();
+    void showHistorySlot();
+    // Shows history slot `slot` (0..500) in both grids, coloured from content.
+    void revertTo(std::int16_t slot);
+
+    Shell& shell_;
+
+    // Analysis and solving.
+    void runUpdate();
+    bool sweep(std::int16_t saved);
+    void finishRun();
+
+    bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
+    int autoPlayPasses_ = 0;
+
+    // New-game entry.
+    void wireEntryGrid();
+    void placeEditor();
+    void advanceCell();
+
+    Focus focus_ = Focus::Elsewhere;
+
+    // Game store.
     void openGameStore();
     void requeryGames();
     void reloadGameList();
@@ -127,17 +171,4 @@ private:
 
     std::filesystem::path programFolder_;
     std::unique_ptr<GameStore, GameStoreDeleter> store_; // none when no file can be used
-
-private:
-    void writeBuiltInPuzzle();
-    void makeCellsSquare();
-    void showHistorySlot();
-
-    Shell& shell_;
-
-    // New-game entry.
-    void wireEntryGrid();
-    void placeEditor();
-    void advanceCell();
-    Focus focus_ = Focus::Elsewhere;
 };

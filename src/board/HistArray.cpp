@@ -24,7 +24,8 @@ int element(int row, int col) {
 int HistArray::ring(int slot) const {
     assert(slot >= 0 && slot < Slots && "history slot out of range");
     const int bounded = slot < 0 ? 0 : (slot >= Slots ? Slots - 1 : slot);
-    return (first_ + bounded) % Slots;
+    const int physical = first_ + bounded;
+    return physical < Slots ? physical : physical - Slots;
 }
 
 std::unique_ptr<HistArray::Board>& HistArray::physical(int slot) {
@@ -40,11 +41,20 @@ const std::string& HistArray::at(int slot, int row, int col) const {
     return board ? (*board)[element(row, col)] : emptyText();
 }
 
-void HistArray::set(int slot, int row, int col, std::string text) {
+void HistArray::set(int slot, int row, int col, const std::string& text) {
     auto& board = physical(slot);
     if (!board)
         board = std::make_unique<Board>();
-    (*board)[element(row, col)] = std::move(text);
+    (*board)[element(row, col)] = text;
+}
+
+void HistArray::record(int slot, const CellGrid& grid) {
+    auto& board = physical(slot);
+    if (!board)
+        board = std::make_unique<Board>();
+    for (int row = 0; row < CellGrid::Size; ++row)
+        for (int col = 0; col < CellGrid::Size; ++col)
+            (*board)[row * Dim + col] = grid.text(row, col);
 }
 
 void HistArray::empty(int slot) {

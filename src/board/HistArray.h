@@ -3,6 +3,8 @@
 // costs nothing for the slots it never records.
 #pragma once
 
+#include "board/CellGrid.h"
+
 #include <array>
 #include <memory>
 #include <string>
@@ -14,7 +16,9 @@ public:
 
     // slot 0..500, row and col 0..9.
     const std::string& at(int slot, int row, int col) const;
-    void set(int slot, int row, int col, std::string text);
+    void set(int slot, int row, int col, const std::string& text);
+    // Copies the grid's 81 texts into rows and columns 0..8 of the slot.
+    void record(int slot, const CellGrid& grid);
     // Every element of the slot reads "" again.
     void empty(int slot);
     // Slot k + 1 becomes slot k for every k; the last slot reads empty.

@@ -5,7 +5,11 @@
 void Frm_TaBrel::Command3_Click() {
     if (HistIdx == 0)
         return;
-    --HistIdx;
+    revertTo(static_cast<std::int16_t>(HistIdx - 1));
+}
+
+void Frm_TaBrel::revertTo(std::int16_t slot) {
+    HistIdx = slot;
     showHistorySlot();
     ColorMe();
 }

@@ -153,7 +153,7 @@ double fromScanned(const Scanned& scanned) {
 
 } // namespace
 
-double numericValue(std::string_view text) noexcept {
+double numericValueOfText(std::string_view text) noexcept {
     double value = 0.0;
     if (readPlainDigits(text, value))
         return value;

@@ -5,19 +5,32 @@
 #include <limits>
 
 Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
-    : programFolder_(std::move(programFolder)), shell_(shell) {
+    : shell_(shell), programFolder_(std::move(programFolder)) {
     Text2.setText("0");
     wireEntryGrid();
 }
 
-std::int16_t Frm_TaBrel::CountStr(std::string& text, const std::string& ch) {
+namespace {
+
+// Trims in place: a unit's collected string is too long for a cheap copy, and
+// usually has no space to lose.
+void trimSpaces(std::string& text) {
+    if (!text.empty() && text.front() != ' ' && text.back() != ' ')
+        return;
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) {
         text.clear();
-        return 0;
+        return;
     }
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (ch.size() != 1)
+    text.erase(text.find_last_not_of(' ') + 1);
+    text.erase(0, first);
+}
+
+} // namespace
+
+std::int16_t Frm_TaBrel::CountStr(std::string& text, const std::string& ch) {
+    trimSpaces(text);
+    if (text.empty() || ch.size() != 1)
         return 0;
     const auto count = std::count(text.begin(), text.end(), ch[0]);
     return static_cast<std::int16_t>(
@@ -34,12 +47,8 @@ std::string Frm_TaBrel::strless(const std::string& text, const std::string& d) {
 }
 
 void Frm_TaBrel::FILLARRAY() {
-    for (int row = 0; row < CellGrid::Size; ++row) {
-        for (int col = 0; col < CellGrid::Size; ++col) {
-            HistGrid1.set(HistIdx, row, col, Grid1.text(row, col));
-            HistGrid3.set(HistIdx, row, col, Grid3.text(row, col));
-        }
-    }
+    HistGrid1.record(HistIdx, Grid1);
+    HistGrid3.record(HistIdx, Grid3);
 }
 
 void Frm_TaBrel::NextHistSlot() {

@@ -65,6 +65,13 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     form_.Form_Load();
 }
 
+// A run of "Auto Play" holds the event loop through its yields; closing the
+// window asks it to stop, so the program ends as soon as the pass under way has.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    form_.Command12_Click();
+    QWidget::closeEvent(event);
+}
+
 QWidget* MainWindow::buildPlayPage() {
     auto* page = new QWidget;
     Grid3 = new GridView(form_.Grid3, GridView::Style::Digits);
@@ -75,12 +82,12 @@ QWidget* MainWindow::buildPlayPage() {
     auto* buttons = column({
         Text2,
         button("Command11", "Put In the Grid", &Frm_TaBrel::Command11_Click),
-        button("Command1", "Update", nullptr),
-        button("Command13", "Clue", nullptr),
+        button("Command1", "Update", &Frm_TaBrel::Command1_Click),
+        button("Command13", "Clue", &Frm_TaBrel::Command13_Click),
         button("Command3", "Revert", &Frm_TaBrel::Command3_Click),
         button("Command4", "Forward", &Frm_TaBrel::Command4_Click),
-        button("Command9", "Chk.Dup", nullptr),
-        button("Command12", "Stop", nullptr),
+        button("Command9", "Chk.Dup", &Frm_TaBrel::Command9_Click),
+        button("Command12", "Stop", &Frm_TaBrel::Command12_Click),
         button("Command7", "Clear Grids", &Frm_TaBrel::Command7_Click),
     });
     auto* layout = new QHBoxLayout(page);
@@ -124,7 +131,7 @@ QWidget* MainWindow::buildOutsideTabs() {
     layout->addWidget(Grid1);
     layout->addWidget(DataCombo1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("Cmd_findodd", "Auto Play", nullptr));
+    buttons->addWidget(button("Cmd_findodd", "Auto Play", &Frm_TaBrel::Cmd_findodd_Click));
     buttons->addWidget(button("Command2", "Default Game", &Frm_TaBrel::Command2_Click));
     buttons->addWidget(button("Command6", "Restore Game", &Frm_TaBrel::Command6_Click));
     buttons->addWidget(button("Command10", "Delete Game", &Frm_TaBrel::Command10_Click));

@@ -29,6 +29,9 @@ public:
 
     Frm_TaBrel& form() { return form_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QWidget* buildPlayPage();
     QWidget* buildEntryPage();

@@ -36,6 +36,14 @@ std::string boardOf(const CellGrid& grid) {
     return cells;
 }
 
+std::string boardOf(const HistArray& history, int slot) {
+    CellGrid grid;
+    for (int row = 0; row < CellGrid::Size; ++row)
+        for (int col = 0; col < CellGrid::Size; ++col)
+            grid.setText(row, col, history.at(slot, row, col));
+    return boardOf(grid);
+}
+
 std::string textsOf(const CellGrid& grid) {
     std::string joined;
     for (int row = 0; row < CellGrid::Size; ++row)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "board/CellGrid.h"
+#include "board/HistArray.h"
 
 #include <string>
 #include <string_view>
@@ -14,6 +15,8 @@ std::string cellsOf(std::string_view board);
 void putBoard(CellGrid& grid, std::string_view board);
 // The grid as 81 characters: a one-digit text as itself, "" as '.', anything else as '?'.
 std::string boardOf(const CellGrid& grid);
+// A history slot's board, as boardOf shows a grid.
+std::string boardOf(const HistArray& history, int slot);
 // The 81 texts of the grid joined with ','.
 std::string textsOf(const CellGrid& grid);
 

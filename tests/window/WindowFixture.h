@@ -9,15 +9,23 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 class ScriptedQtShell : public QtShell {
 public:
     MessageScript messages;
+    // Runs inside every yield, after the event loop's pass.
+    std::function<void()> everyYield;
 
     MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                      const std::string& caption) override {
         return messages.show(text, buttons, icon, caption);
+    }
+    void yield() override {
+        QtShell::yield();
+        if (everyYield)
+            everyYield();
     }
 };
 

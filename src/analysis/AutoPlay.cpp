@@ -1,0 +1,167 @@
+// "Auto Play": passes of hidden singles by box, row and column, each phase
+// followed by "Update", until the board is solved or nothing moves; and "Stop".
+#include "analysis/SolvingRun.h"
+#include "board/Frm_TaBrel.h"
+#include "board/NumericValue.h"
+
+#include <array>
+#include <chrono>
+
+namespace {
+
+constexpr int Size = CellGrid::Size;
+constexpr int MaxPassIndex = 50; // passes 0 to 50 may run
+
+const std::array<std::string, 10> DigitText = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
+struct Cell {
+    int row;
+    int col;
+};
+using Unit = std::array<Cell, Size>;
+
+Unit rowCells(int row) {
+    Unit unit;
+    for (int col = 0; col < Size; ++col)
+        unit[col] = {row, col};
+    return unit;
+}
+
+Unit columnCells(int col) {
+    Unit unit;
+    for (int row = 0; row < Size; ++row)
+        unit[row] = {row, col};
+    return unit;
+}
+
+// Row by row, each row from left to right.
+Unit boxCells(int top, int left) {
+    Unit unit;
+    for (int i = 0; i < Size; ++i)
+        unit[i] = {top + i / 3, left + i % 3};
+    return unit;
+}
+
+// The candidate strings of the unit's cells that still have several candidates,
+// joined in scan order into `collected`, whose buffer is kept from unit to unit.
+void collectString(const CellGrid& candidates, const Unit& unit, std::string& collected) {
+    collected.clear();
+    for (const Cell& cell : unit)
+        if (const std::string& text = candidates.text(cell.row, cell.col); numericValue(text) > 9)
+            collected += text;
+}
+
+bool allows(const CellGrid& candidates, const Cell& cell, const std::string& digit) {
+    return candidates.text(cell.row, cell.col).find(digit) != std::string::npos;
+}
+
+// Searches the box row by row for the first cell whose candidates hold `digit`
+// and places it there. A box row searched in vain ends the search once the box
+// flag is set, even by an earlier box.
+void searchBox(Frm_TaBrel& form, const Unit& box, const std::string& digit, bool& boxFlag) {
+    for (int boxRow = 0; boxRow < 3; ++boxRow) {
+        for (int i = boxRow * 3; i < boxRow * 3 + 3; ++i) {
+            if (allows(form.Grid1, box[i], digit)) {
+                form.Grid3.setText(box[i].row, box[i].col, digit);
+                boxFlag = true;
+                return;
+            }
+        }
+        if (boxFlag)
+            return;
+    }
+}
+
+// Box phase. The box flag is not cleared between boxes: once a box of the pass
+// has received a digit, every later box looks at digit 1 only, in its first row.
+bool boxPhase(Frm_TaBrel& form) {
+    bool boxFlag = false;
+    std::string collected;
+    for (int top = 0; top < Size; top += 3) {
+        for (int left = 0; left < Size; left += 3) {
+            const Unit box = boxCells(top, left);
+            collectString(form.Grid1, box, collected);
+            for (int k = 1; k <= 9; ++k) {
+                if (form.CountStr(collected, DigitText[k]) == 1)
+                    searchBox(form, box, DigitText[k], boxFlag);
+                if (boxFlag)
+                    break;
+            }
+        }
+    }
+    return boxFlag;
+}
+
+// Row or column phase: each line receives at most one digit, the first that
+// only one of its cells with several candidates allows. True when any line did.
+bool linePhase(Frm_TaBrel& form, Unit (*lineCells)(int)) {
+    bool progress = false;
+    std::string collected;
+    for (int i = 0; i < Size; ++i) {
+        const Unit line = lineCells(i);
+        collectString(form.Grid1, line, collected);
+        bool lineFlag = false;
+        for (int k = 1; k <= 9 && !lineFlag; ++k) {
+            if (form.CountStr(collected, DigitText[k]) != 1)
+                continue;
+            for (const Cell& cell : line) {
+                if (allows(form.Grid1, cell, DigitText[k])) {
+                    form.Grid3.setText(cell.row, cell.col, DigitText[k]);
+                    lineFlag = progress = true;
+                    break;
+                }
+            }
+        }
+    }
+    return progress;
+}
+
+// Whole seconds between two readings, each cut to the second.
+long long wholeSecondsBetween(std::chrono::system_clock::time_point start,
+                              std::chrono::system_clock::time_point end) {
+    using std::chrono::floor;
+    using std::chrono::seconds;
+    return (floor<seconds>(end) - floor<seconds>(start)).count();
+}
+
+} // namespace
+
+void Frm_TaBrel::Cmd_findodd_Click() {
+    if (solving_)
+        return;
+    SolvingRun run(solving_);
+    autoPlayPasses_ = 0;
+    StopFlag = false;
+    SSTab2.tab = 0;
+    shell_.showTab(0);
+    const auto start = shell_.now();
+    if (chkdup()) {
+        shell_.msgBox("Wrong Game...Duplicates Found", MsgButtons::Ok, MsgIcon::None, "");
+        return;
+    }
+    runUpdate();
+    bool boxFlag = true;
+    std::int16_t passes = 0;
+    while (!StopFlag && boxFlag && passes <= MaxPassIndex) {
+        boxFlag = boxPhase(*this);
+        runUpdate();
+        const bool rowProgress = linePhase(*this, rowCells);
+        runUpdate();
+        const bool columnProgress = linePhase(*this, columnCells);
+        runUpdate();
+        ++autoPlayPasses_;
+        if (FindWin()) {
+            const long long seconds = wholeSecondsBetween(start, shell_.now());
+            shell_.msgBox("Successfully Completed in " + std::to_string(seconds) + " Seconds",
+                          MsgButtons::Ok, MsgIcon::None, "");
+            return;
+        }
+        ++passes;
+        if (!boxFlag && (rowProgress || columnProgress))
+            boxFlag = true;
+    }
+}
+
+void Frm_TaBrel::Command12_Click() {
+    StopFlag = true;
+}
