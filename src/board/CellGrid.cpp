@@ -2,8 +2,13 @@
 // cell to the leave and enter notifications.
 #include "board/CellGrid.h"
 
+#include "board/NumericValue.h"
+
 void CellGrid::replaceText(int row, int col, std::string_view text) {
-    cells_[index(row, col)].text.assign(text);
+    Cell& cell = cells_[index(row, col)];
+    cell.text.assign(text);
+    cell.value = numericValue(cell.text);
+    ++textRevision_;
     notifyCell(row, col);
 }
 
@@ -30,6 +35,7 @@ void CellGrid::moveTo(int row, int col) {
 void CellGrid::clear() {
     for (Cell& cell : cells_)
         cell = Cell{};
+    ++textRevision_;
     notifyGrid();
 }
 

@@ -46,6 +46,9 @@ public:
 
     // Rows and columns run 0..8; the default background is white.
     const std::string& text(int row, int col) const { return cells_[index(row, col)].text; }
+    // numericValue of the cell's text, worked out once when the text is written:
+    // every rule reads it, and most texts are read many times.
+    double value(int row, int col) const { return cells_[index(row, col)].value; }
     // Most writes leave the cell as it was: those return here, without a call
     // and without a notification.
     void setText(int row, int col, std::string_view text) {
@@ -69,11 +72,16 @@ public:
     void setCurrent(int row, int col) { moveTo(row, col); }
 
     const std::string& currentText() const { return text(row_, col_); }
+    double currentValue() const { return value(row_, col_); }
     void setCurrentText(std::string_view text) { setText(row_, col_, text); }
     void setCurrentBackColor(Rgb colour) { setBackColor(row_, col_, colour); }
 
     // Empties every text and returns every background to the default.
     void clear();
+
+    // Changes with every change of any cell text (colours and the current cell
+    // aside): equal readings mean every text is as it was.
+    std::uint64_t textRevision() const { return textRevision_; }
 
     int colWidth(int col) const { return colWidths_[checked(col)]; }
     void setColWidth(int col, int units);
@@ -94,6 +102,7 @@ public:
 private:
     struct Cell {
         std::string text;
+        double value = 0;
         Rgb back = White;
     };
 
@@ -110,6 +119,7 @@ private:
     void notifyGrid();
 
     std::array<Cell, Size * Size> cells_{};
+    std::uint64_t textRevision_ = 0;
     int row_ = 0;
     int col_ = 0;
     std::array<int, Size> colWidths_ = filled(DefaultColWidth);

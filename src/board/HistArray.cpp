@@ -5,11 +5,6 @@
 
 namespace {
 
-const std::string& emptyText() {
-    static const std::string none;
-    return none;
-}
-
 int bounded(int i) {
     assert(i >= 0 && i < HistArray::Dim && "history element out of range");
     return i < 0 ? 0 : (i >= HistArray::Dim ? HistArray::Dim - 1 : i);
@@ -36,25 +31,36 @@ const std::unique_ptr<HistArray::Board>& HistArray::physical(int slot) const {
     return slots_[ring(slot)];
 }
 
-const std::string& HistArray::at(int slot, int row, int col) const {
+std::string_view HistArray::at(int slot, int row, int col) const {
     const auto& board = physical(slot);
-    return board ? (*board)[element(row, col)] : emptyText();
-}
-
-void HistArray::set(int slot, int row, int col, const std::string& text) {
-    auto& board = physical(slot);
     if (!board)
-        board = std::make_unique<Board>();
-    (*board)[element(row, col)] = text;
+        return {};
+    const int e = element(row, col);
+    const std::uint32_t begin = e == 0 ? 0 : board->end[e - 1];
+    return std::string_view(board->chars).substr(begin, board->end[e] - begin);
 }
 
+// Sizes the buffer once, then copies each text into place.
 void HistArray::record(int slot, const CellGrid& grid) {
     auto& board = physical(slot);
     if (!board)
         board = std::make_unique<Board>();
+    std::size_t total = 0;
     for (int row = 0; row < CellGrid::Size; ++row)
         for (int col = 0; col < CellGrid::Size; ++col)
-            (*board)[row * Dim + col] = grid.text(row, col);
+            total += grid.text(row, col).size();
+    board->chars.resize(total);
+    std::uint32_t end = 0;
+    for (int row = 0; row < Dim; ++row) {
+        for (int col = 0; col < Dim; ++col) {
+            if (row < CellGrid::Size && col < CellGrid::Size) {
+                const std::string& text = grid.text(row, col);
+                text.copy(board->chars.data() + end, text.size());
+                end += static_cast<std::uint32_t>(text.size());
+            }
+            board->end[row * Dim + col] = end;
+        }
+    }
 }
 
 void HistArray::empty(int slot) {

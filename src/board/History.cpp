@@ -1,6 +1,5 @@
 // "Revert" and "Forward" through the recorded boards.
 #include "board/Frm_TaBrel.h"
-#include "board/NumericValue.h"
 
 void Frm_TaBrel::Command3_Click() {
     if (HistIdx == 0)
@@ -24,7 +23,7 @@ void Frm_TaBrel::Command4_Click() {
     // Only the play grid is recoloured, and an emptied cell keeps its background.
     for (int row = 0; row < CellGrid::Size; ++row) {
         for (int col = 0; col < CellGrid::Size; ++col) {
-            if (numericValue(Grid3.text(row, col)) != 0)
+            if (Grid3.value(row, col) != 0)
                 Grid3.setBackColor(row, col, Cyan);
             else
                 Grid3.setText(row, col, "");

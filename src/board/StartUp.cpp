@@ -1,6 +1,5 @@
 // Start-up and "Default Game": the built-in puzzle, full candidates, a fresh history.
 #include "board/Frm_TaBrel.h"
-#include "board/NumericValue.h"
 
 #include <string_view>
 
@@ -62,7 +61,7 @@ void Frm_TaBrel::writeBuiltInPuzzle() {
         for (int col = 0; col < CellGrid::Size; ++col) {
             Grid3.setRow(row);
             Grid3.setCol(col);
-            if (numericValue(Grid3.currentText()) != 0)
+            if (Grid3.currentValue() != 0)
                 Grid3.setCurrentBackColor(Cyan);
             else
                 Grid3.setCurrentText("");

@@ -1,7 +1,6 @@
 // Typing a new puzzle into the entry grid: the floating editor over the current
 // cell, storing on every cell change, the arrow keys and the two entry modes.
 #include "board/Frm_TaBrel.h"
-#include "board/NumericValue.h"
 #include "entry/KeyCodes.h"
 
 namespace {
@@ -29,7 +28,7 @@ void Frm_TaBrel::Grid2_CellLeaving() {
         return;
     Grid2.setCurrentText(Text1.text());
     Text1.setText("");
-    Grid2.setCurrentBackColor(numericValue(Grid2.currentText()) != 0 ? Cyan : White);
+    Grid2.setCurrentBackColor(Grid2.currentValue() != 0 ? Cyan : White);
 }
 
 void Frm_TaBrel::Grid2_CellEntered() {

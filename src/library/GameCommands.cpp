@@ -1,7 +1,6 @@
 // "Save Game", "Restore Game" and "Delete Game", and the opening of the stored
 // games at start-up.
 #include "board/Frm_TaBrel.h"
-#include "board/NumericValue.h"
 #include "library/GameStore.h"
 
 #include <cmath>
@@ -11,8 +10,7 @@ namespace {
 
 // An entry cell as exactly one stored character: its value when that is a whole
 // number from 1 to 9, otherwise "0", so that no cell moves the cells after it.
-char storedDigit(const std::string& text) {
-    const double value = numericValue(text);
+char storedDigit(double value) {
     if (value >= 1 && value <= 9 && value == std::floor(value))
         return static_cast<char>('0' + static_cast<int>(value));
     return '0';
@@ -23,7 +21,7 @@ std::string storedBoard(const CellGrid& grid) {
     std::string d1;
     for (int row = 0; row < CellGrid::Size; ++row)
         for (int col = 0; col < CellGrid::Size; ++col)
-            d1 += storedDigit(grid.text(row, col));
+            d1 += storedDigit(grid.value(row, col));
     return d1;
 }
 

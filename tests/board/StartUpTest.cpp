@@ -5,14 +5,6 @@ namespace {
 
 using StartUp = FormTest;
 
-std::string slotBoard(const HistArray& history, int slot) {
-    CellGrid grid;
-    for (int row = 0; row < 9; ++row)
-        for (int col = 0; col < 9; ++col)
-            grid.setText(row, col, history.at(slot, row, col));
-    return boardOf(grid);
-}
-
 TEST_F(StartUp, ShowsTheBuiltInPuzzleWithCyanGivens) {
     EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
     for (int row = 0; row < 9; ++row)
@@ -32,7 +24,7 @@ TEST_F(StartUp, ShowsTheBuiltInPuzzleWithCyanGivens) {
 
 TEST_F(StartUp, RecordsTheBoardAsSlotZero) {
     EXPECT_EQ(form.HistIdx, 0);
-    EXPECT_EQ(slotBoard(form.HistGrid3, 0), cellsOf(BuiltInBoard));
+    EXPECT_EQ(boardOf(form.HistGrid3, 0), cellsOf(BuiltInBoard));
     EXPECT_EQ(form.HistGrid1.at(0, 8, 8), "123456789");
 }
 
