@@ -2,7 +2,6 @@
 // followed by "Update", until the board is solved or nothing moves; and "Stop".
 #include "analysis/SolvingRun.h"
 #include "board/Frm_TaBrel.h"
-#include "board/NumericValue.h"
 
 #include <array>
 #include <chrono>
@@ -47,8 +46,8 @@ Unit boxCells(int top, int left) {
 void collectString(const CellGrid& candidates, const Unit& unit, std::string& collected) {
     collected.clear();
     for (const Cell& cell : unit)
-        if (const std::string& text = candidates.text(cell.row, cell.col); numericValue(text) > 9)
-            collected += text;
+        if (candidates.value(cell.row, cell.col) > 9)
+            collected += candidates.text(cell.row, cell.col);
 }
 
 bool allows(const CellGrid& candidates, const Cell& cell, const std::string& digit) {

@@ -10,13 +10,18 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace {
 
 constexpr int Size = CellGrid::Size;
+constexpr int Cells = Size * Size;
 using Candidates = decltype(Frm_TaBrel::CandArr);
+using Digits = SweepMemo::CellDigits;
+
+// The text of digit k, "" for 0.
+constexpr std::array<std::string_view, 10> DigitText = {"",  "1", "2", "3", "4",
+                                                        "5", "6", "7", "8", "9"};
 
 // A cell of the play grid with a value above 0, and its text without the
 // surrounding spaces: the "digit" it removes from its neighbours.
@@ -48,7 +53,7 @@ PlayCells readPlayGrid(const CellGrid& grid) {
     for (int row = 0; row < Size; ++row) {
         for (int col = 0; col < Size; ++col) {
             const std::string& text = grid.text(row, col);
-            const double value = numericValue(text);
+            const double value = grid.value(row, col);
             play.value[row * Size + col] = value;
             if (!(value > 0))
                 continue;
@@ -95,98 +100,6 @@ void eliminateAsTexts(Candidates& cand, const PlayCells& play) {
     }
 }
 
-// Bit k is set while digit k is a candidate.
-using DigitSet = std::uint16_t;
-constexpr DigitSet AllDigits = 0x3FE;
-using DigitSets = std::array<DigitSet, Size * Size>;
-
-// The candidate string of every set, built once: digits ascending, no separators.
-const std::string& textOf(DigitSet set) {
-    static const auto texts = [] {
-        std::array<std::string, AllDigits + 1> all;
-        for (DigitSet s = 0; s <= AllDigits; s += 2)
-            for (int digit = 1; digit <= 9; ++digit)
-                if (s & (1u << digit))
-                    all[s].push_back(static_cast<char>('0' + digit));
-        return all;
-    }();
-    return texts[set];
-}
-
-DigitSet digitSet(char digit) {
-    return static_cast<DigitSet>(1u << (digit - '0'));
-}
-
-int boxOf(int row, int col) {
-    return BoxOfCell[row * Size + col];
-}
-
-bool shareAUnit(int row, int col, const FilledCell& cell) {
-    return cell.row == row || cell.col == col || boxOf(cell.row, cell.col) == boxOf(row, col);
-}
-
-// Replays, in order, the removals that reach the empty cell (row, col).
-DigitSet replayRemovals(const PlayCells& play, int row, int col) {
-    DigitSet set = AllDigits;
-    for (int i = 0; i < play.filledCount; ++i) {
-        const FilledCell& cell = play.filled[i];
-        const DigitSet own = digitSet(cell.digit[0]);
-        if (shareAUnit(row, col, cell) && set != own)
-            set = static_cast<DigitSet>(set & ~own);
-    }
-    return set;
-}
-
-// The same rule when every filled cell holds one digit 1-9, on digit sets. The
-// candidate strings are then ascending digits, so "exactly equal to d" is "only
-// d left" and removing the first occurrence of d is removing d. A filled cell
-// ends with its own digit: later removals of other digits find nothing to take.
-// An empty cell ends with the digits that no filled cell of its units holds, as
-// long as there is one: it stays in the set throughout, so the set never comes
-// down to one removable digit. Only when every digit is excluded does the order
-// matter, and the removals are replayed for that cell.
-DigitSets eliminateAsDigitSets(Candidates& cand, const PlayCells& play) {
-    std::array<DigitSet, Size> inRow{};
-    std::array<DigitSet, Size> inCol{};
-    std::array<DigitSet, Size> inBox{};
-    std::array<DigitSet, Size * Size> own{};
-    DigitSets sets;
-    for (int i = 0; i < play.filledCount; ++i) {
-        const FilledCell& cell = play.filled[i];
-        const DigitSet digit = digitSet(cell.digit[0]);
-        own[cell.row * Size + cell.col] = digit;
-        inRow[cell.row] |= digit;
-        inCol[cell.col] |= digit;
-        inBox[boxOf(cell.row, cell.col)] |= digit;
-    }
-    for (int row = 0; row < Size; ++row) {
-        for (int col = 0; col < Size; ++col) {
-            DigitSet set = own[row * Size + col];
-            if (set == 0) {
-                const DigitSet excluded = inRow[row] | inCol[col] | inBox[boxOf(row, col)];
-                set = static_cast<DigitSet>(AllDigits & ~excluded);
-                if (set == 0)
-                    set = replayRemovals(play, row, col);
-            }
-            sets[row * Size + col] = set;
-            // Most strings are as the last sweep left them: compare before copying.
-            if (const std::string& text = textOf(set); cand[row][col] != text)
-                cand[row][col] = text;
-        }
-    }
-    return sets;
-}
-
-// Resets every candidate string and removes the digit of every filled cell, in
-// row order, from its column, row and box. Returns the candidates as digit sets
-// too when every filled cell holds one digit.
-std::optional<DigitSets> eliminateFilledDigits(Candidates& cand, const PlayCells& play) {
-    if (play.allOneDigit)
-        return eliminateAsDigitSets(cand, play);
-    eliminateAsTexts(cand, play);
-    return std::nullopt;
-}
-
 // The numeric value of a single's candidate string written back in decimal.
 std::string placedText(double value) {
     if (value == std::floor(value))
@@ -196,35 +109,196 @@ std::string placedText(double value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-// The numeric value of the candidate string shown for cell `i`. From a digit
-// set it is the digit of a single; a string of several digits 1-9 is worth 12
-// or more, and 10 stands in for it.
-double shownValue(const Candidates& cand, const std::optional<DigitSets>& sets, int i) {
-    if (!sets)
-        return numericValue(cand[i / Size][i % Size]);
-    const DigitSet set = (*sets)[i];
-    if (set & (set - 1))
-        return 10;
-    return std::countr_zero(static_cast<unsigned>(set));
-}
-
-// Fills every cell whose shown candidate string is one digit and differs from
-// the cell's value; the candidates are not recomputed in between. Returns
-// whether anything was placed.
-bool placeSingles(Frm_TaBrel& form, const PlayCells& play, const std::optional<DigitSets>& sets) {
+// The text rule's singles: every cell whose candidate string reads as a number
+// from 1 to 9 that differs from the cell's value receives that number as text.
+// Returns the last text placed, "" when none.
+std::string placeTextSingles(Frm_TaBrel& form, const PlayCells& play, SweepMemo& memo) {
     std::string lastPlaced;
-    for (int i = 0; i < Size * Size; ++i) {
-        const double single = shownValue(form.CandArr, sets, i);
+    for (int i = 0; i < Cells; ++i) {
+        const double single = numericValue(form.CandArr[i / Size][i % Size]);
+        memo.playDigits[i] = SweepMemo::playTally(play.value[i]);
         if (play.value[i] != single && single > 0 && single <= 9) {
             lastPlaced = placedText(single);
             form.Grid3.setText(i / Size, i % Size, lastPlaced);
+            memo.playDigits[i] = SweepMemo::playTally(single);
         }
     }
-    if (lastPlaced.empty())
-        return false;
-    // The editor shows each placed text in turn; only the last one is ever seen.
-    form.Text1.setText(lastPlaced);
+    return lastPlaced;
+}
+
+// A sweep on any board, by the rule as written on the texts.
+std::string sweepTexts(Frm_TaBrel& form, SweepMemo& memo) {
+    const PlayCells play = readPlayGrid(form.Grid3);
+    eliminateAsTexts(form.CandArr, play);
+    for (int row = 0; row < Size; ++row)
+        for (int col = 0; col < Size; ++col)
+            form.Grid1.setText(row, col, form.CandArr[row][col]);
+    memo.shownRead.forget();
+    const std::string lastPlaced = placeTextSingles(form, play, memo);
+    memo.playRead.takenFrom(form.Grid3);
+    memo.plainRead.forget();
+    memo.lastSweepQuiet = false;
+    return lastPlaced;
+}
+
+// A plain play grid: every cell with a value above 0 holds, spaces aside, one
+// digit 1 to 9. There the rule comes down to digit sets. Reads the grid into
+// `digits`, 0 for a cell without a value above 0; false for a grid that is
+// not plain.
+bool readPlainDigits(const CellGrid& grid, Digits& digits) {
+    for (int row = 0; row < Size; ++row) {
+        for (int col = 0; col < Size; ++col) {
+            const std::string& text = grid.text(row, col);
+            int& digit = digits[row * Size + col];
+            digit = 0;
+            if (text.size() == 1 && text[0] >= '1' && text[0] <= '9') {
+                digit = text[0] - '0';
+                continue;
+            }
+            if (!(grid.value(row, col) > 0))
+                continue;
+            const std::string_view trimmedText = trimmed(text);
+            if (trimmedText.size() != 1 || trimmedText[0] < '1' || trimmedText[0] > '9')
+                return false;
+            digit = trimmedText[0] - '0';
+        }
+    }
     return true;
+}
+
+using DigitSet = SweepMemo::DigitSet;
+using DigitSets = std::array<DigitSet, Cells>;
+constexpr DigitSet AllDigits = 0x3FE;
+
+// The candidate string of every set: digits ascending, no separators. Built
+// once, before any sweep, so a lookup needs no guard.
+const std::array<std::string, AllDigits + 1> SetTexts = [] {
+    std::array<std::string, AllDigits + 1> all;
+    for (DigitSet s = 0; s <= AllDigits; s += 2)
+        for (int digit = 1; digit <= 9; ++digit)
+            if (s & (1u << digit))
+                all[s].push_back(static_cast<char>('0' + digit));
+    return all;
+}();
+
+const std::string& textOf(DigitSet set) {
+    return SetTexts[set];
+}
+
+DigitSet digitSet(int digit) {
+    return static_cast<DigitSet>(1u << digit);
+}
+
+bool shareAUnit(int a, int b) {
+    return a / Size == b / Size || a % Size == b % Size || BoxOfCell[a] == BoxOfCell[b];
+}
+
+// Replays, in row order of the filled cells, the removals that reach the empty
+// cell `cell`.
+DigitSet replayRemovals(const Digits& digits, int cell) {
+    DigitSet set = AllDigits;
+    for (int i = 0; i < Cells; ++i) {
+        if (digits[i] == 0)
+            continue;
+        const DigitSet own = digitSet(digits[i]);
+        if (shareAUnit(cell, i) && set != own)
+            set = static_cast<DigitSet>(set & ~own);
+    }
+    return set;
+}
+
+// The text rule on a plain grid, on digit sets. The candidate strings are then
+// ascending digits, so "exactly equal to d" is "only d left" and removing the
+// first occurrence of d is removing d. A filled cell ends with its own digit:
+// later removals of other digits find nothing to take. An empty cell ends with
+// the digits that no filled cell of its units holds, as long as there is one:
+// it stays in the set throughout, so the set never comes down to one removable
+// digit. Only when every digit is excluded does the order matter, and the
+// removals are replayed for that cell.
+DigitSets candidateSets(const Digits& digits) {
+    std::array<DigitSet, Size> inRow{};
+    std::array<DigitSet, Size> inCol{};
+    std::array<DigitSet, Size> inBox{};
+    for (int row = 0; row < Size; ++row) {
+        for (int col = 0; col < Size; ++col) {
+            const DigitSet digit = digitSet(digits[row * Size + col]) & AllDigits;
+            inRow[row] |= digit;
+            inCol[col] |= digit;
+            inBox[row / 3 * 3 + col / 3] |= digit;
+        }
+    }
+    DigitSets sets;
+    for (int row = 0; row < Size; ++row) {
+        for (int col = 0; col < Size; ++col) {
+            const int i = row * Size + col;
+            if (digits[i] != 0) {
+                sets[i] = digitSet(digits[i]);
+                continue;
+            }
+            const DigitSet excluded = inRow[row] | inCol[col] | inBox[row / 3 * 3 + col / 3];
+            sets[i] = static_cast<DigitSet>(AllDigits & ~excluded);
+            if (sets[i] == 0)
+                sets[i] = replayRemovals(digits, i);
+        }
+    }
+    return sets;
+}
+
+// Writes the candidate strings of `sets` into CandArr and Grid1. While Grid1
+// still shows the sets the memo holds (and CandArr with it), only the cells
+// whose set changed are written; otherwise every string is compared, most
+// being as they were.
+void showSets(Frm_TaBrel& form, const DigitSets& sets, SweepMemo& memo) {
+    const bool known = memo.shownRead.holdsFor(form.Grid1);
+    for (int i = 0; i < Cells; ++i) {
+        if (known && memo.shown[i] == sets[i])
+            continue;
+        const std::string& text = textOf(sets[i]);
+        if (std::string& cand = form.CandArr[i / Size][i % Size]; cand != text)
+            cand = text;
+        form.Grid1.setText(i / Size, i % Size, text);
+    }
+    memo.shown = sets;
+    memo.shownRead.takenFrom(form.Grid1);
+}
+
+// A sweep on a plain grid, whose digits memo.playDigits holds: every empty cell
+// down to one candidate receives it.
+std::string sweepDigits(Frm_TaBrel& form, SweepMemo& memo) {
+    Digits& digits = memo.playDigits;
+    const DigitSets sets = candidateSets(digits);
+    showSets(form, sets, memo);
+    int lastPlaced = 0;
+    for (int i = 0; i < Cells; ++i) {
+        const int single = SweepMemo::candidateTally(sets[i]);
+        memo.candidateDigits[i] = single;
+        if (digits[i] == 0 && single != SweepMemo::NoDigit) {
+            form.Grid3.setText(i / Size, i % Size, DigitText[single]);
+            digits[i] = lastPlaced = single;
+        }
+    }
+    // The duplicate check that follows, and the next sweep, start from here.
+    memo.playRead.takenFrom(form.Grid3);
+    memo.plainRead.takenFrom(form.Grid3);
+    memo.candidateRead.takenFrom(form.Grid1);
+    memo.lastSweepQuiet = lastPlaced == 0;
+    return std::string(DigitText[lastPlaced]);
+}
+
+// One sweep's candidates and singles; returns the last text placed, "" when none.
+// A plain grid that has not changed since the last sweep is not read again,
+// and after a sweep that placed nothing there is nothing new to work out.
+std::string sweepCandidates(Frm_TaBrel& form, SweepMemo& memo) {
+    if (memo.plainRead.holdsFor(form.Grid3)) {
+        if (memo.lastSweepQuiet && memo.shownRead.holdsFor(form.Grid1))
+            return {};
+        return sweepDigits(form, memo);
+    }
+    // The play digits are about to be read again: the old reading no longer holds.
+    memo.playRead.forget();
+    if (readPlainDigits(form.Grid3, memo.playDigits))
+        return sweepDigits(form, memo);
+    return sweepTexts(form, memo);
 }
 
 } // namespace
@@ -253,15 +327,14 @@ void Frm_TaBrel::runUpdate() {
 
 // True when the sweep placed a digit and found no repetition: another follows.
 bool Frm_TaBrel::sweep(std::int16_t saved) {
-    const PlayCells play = readPlayGrid(Grid3);
-    const auto sets = eliminateFilledDigits(CandArr, play);
     // The elimination reads the play grid by walking its current cell over every
     // cell; nothing happens between the steps, so only the end of the walk shows.
     Grid3.setCurrent(Size - 1, Size - 1);
-    for (int row = 0; row < Size; ++row)
-        for (int col = 0; col < Size; ++col)
-            Grid1.setText(row, col, CandArr[row][col]);
-    const bool placed = placeSingles(*this, play, sets);
+    const std::string lastPlaced = sweepCandidates(*this, memo_);
+    const bool placed = !lastPlaced.empty();
+    // The editor shows each placed text in turn; only the last one is ever seen.
+    if (placed)
+        Text1.setText(lastPlaced);
     shell_.yield();
     if (chkdup()) {
         // The board of the saved slot, as "Revert" from the slot above shows it;

@@ -1,36 +1,30 @@
 // The duplicate check, the win check and "Chk.Dup".
 #include "analysis/Boxes.h"
 #include "board/Frm_TaBrel.h"
-#include "board/NumericValue.h"
 
 #include <array>
-#include <cmath>
 #include <optional>
 
 namespace {
 
 constexpr int Size = CellGrid::Size;
 
-// What one cell adds to its unit's tally.
-constexpr int NoDigit = 0;    // the cell takes no part
-constexpr int NotADigit = 10; // a value that no board may hold: always a repetition
+constexpr int NoDigit = SweepMemo::NoDigit;
+constexpr int NotADigit = SweepMemo::NotADigit; // always a repetition
 
-using Digits = std::array<int, Size * Size>;
+using Digits = SweepMemo::CellDigits;
 
 // A play cell takes part with any value above 0 ("12" and "0.4" included).
-int playDigit(const std::string& text) {
+int playDigit(const CellGrid& grid, int row, int col) {
+    const std::string& text = grid.text(row, col);
     if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
         return text[0] - '0';
-    const double value = numericValue(text);
-    if (!(value > 0))
-        return NoDigit;
-    if (value <= 9 && value == std::floor(value))
-        return static_cast<int>(value);
-    return NotADigit;
+    return SweepMemo::playTally(grid.value(row, col));
 }
 
 // A candidate cell takes part only when, spaces aside, it holds one character.
-int candidateDigit(const std::string& text) {
+int candidateDigit(const CellGrid& grid, int row, int col) {
+    const std::string& text = grid.text(row, col);
     if (text.size() == 1)
         return text[0] >= '1' && text[0] <= '9' ? text[0] - '0' : NoDigit;
     if (text.size() > 1 && text.front() != ' ' && text.back() != ' ')
@@ -89,38 +83,55 @@ std::optional<Repeat> firstRepeat(const Digits& digits) {
     return std::nullopt;
 }
 
-// Reads the digit of every cell into `digits`; true when some unit holds one
-// twice or a cell holds a value that is no digit. One pass, for the common
-// board that has no repetition; firstRepeat then finds where the scan meets it.
+// Reads the digit of every cell into `digits`.
 template <typename Read>
-bool readDigits(const CellGrid& grid, Read read, Digits& digits) {
-    std::array<unsigned, Size> inCol{};
-    std::array<unsigned, Size> inBox{};
-    bool repeat = false;
-    for (int row = 0; row < Size; ++row) {
-        unsigned inRow = 0;
-        for (int col = 0; col < Size; ++col) {
-            const int digit = read(grid.text(row, col));
-            digits[row * Size + col] = digit;
-            if (digit == NoDigit)
-                continue;
-            const unsigned mark = 1u << digit;
-            unsigned& box = inBox[BoxOfCell[row * Size + col]];
-            if (digit == NotADigit || ((inRow | inCol[col] | box) & mark))
-                repeat = true;
-            inRow |= mark;
-            inCol[col] |= mark;
-            box |= mark;
-        }
-    }
-    return repeat;
+void readDigits(const CellGrid& grid, Read read, Digits& digits) {
+    for (int row = 0; row < Size; ++row)
+        for (int col = 0; col < Size; ++col)
+            digits[row * Size + col] = read(grid, row, col);
 }
 
-// Where the ordered scan of a grid with a repetition first meets it.
+// True when some unit holds a digit twice or a cell holds a value that is no
+// digit. The marks of distinct digits add up to their union, while a repeated
+// one carries into another bit, so one branch-free pass over the cells decides
+// for the common board that has no repetition; firstRepeat then finds where
+// the ordered scan meets it.
+bool anyRepeat(const Digits& digits) {
+    std::array<unsigned, Size> rowAll{}, rowSum{}, colAll{}, colSum{}, boxAll{}, boxSum{};
+    for (int row = 0; row < Size; ++row) {
+        for (int col = 0; col < Size; ++col) {
+            const unsigned mark = (1u << digits[row * Size + col]) & ~(1u << NoDigit);
+            const int box = row / 3 * 3 + col / 3;
+            rowAll[row] |= mark;
+            rowSum[row] += mark;
+            colAll[col] |= mark;
+            colSum[col] += mark;
+            boxAll[box] |= mark;
+            boxSum[box] += mark;
+        }
+    }
+    unsigned differs = 0;
+    for (int unit = 0; unit < Size; ++unit)
+        differs |= (rowAll[unit] ^ rowSum[unit]) | (colAll[unit] ^ colSum[unit]) |
+                   (boxAll[unit] ^ boxSum[unit]) | (rowAll[unit] & (1u << NotADigit));
+    return differs != 0;
+}
+
+// The grid's digits; the grid is read again only when one of its texts changed
+// since last time.
 template <typename Read>
-std::optional<Repeat> firstRepeatIn(const CellGrid& grid, Read read) {
-    Digits digits;
-    if (!readDigits(grid, read, digits))
+const Digits& digitsOf(const CellGrid& grid, Read read, SweepMemo::Reading& reading,
+                       Digits& digits) {
+    if (!reading.holdsFor(grid)) {
+        readDigits(grid, read, digits);
+        reading.takenFrom(grid);
+    }
+    return digits;
+}
+
+// Where the ordered scan of the digits first meets a repetition, if they have one.
+std::optional<Repeat> firstRepeatIn(const Digits& digits) {
+    if (!anyRepeat(digits))
         return std::nullopt;
     return firstRepeat(digits);
 }
@@ -138,11 +149,16 @@ void leaveCurrentCell(CellGrid& grid, const std::optional<Repeat>& repeat) {
 } // namespace
 
 bool Frm_TaBrel::chkdup() {
-    const auto inPlay = firstRepeatIn(Grid3, playDigit);
+    const Digits& play = digitsOf(Grid3, playDigit, memo_.playRead, memo_.playDigits);
+    const auto inPlay = firstRepeatIn(play);
     leaveCurrentCell(Grid3, inPlay);
     if (inPlay)
         return true;
-    const auto inCandidates = firstRepeatIn(Grid1, candidateDigit);
+    const Digits& candidates =
+        digitsOf(Grid1, candidateDigit, memo_.candidateRead, memo_.candidateDigits);
+    // After a sweep the settled candidates are the play digits themselves, which
+    // were just found free of repetitions.
+    const auto inCandidates = candidates == play ? std::nullopt : firstRepeatIn(candidates);
     leaveCurrentCell(Grid1, inCandidates);
     return inCandidates.has_value();
 }
@@ -152,7 +168,7 @@ bool Frm_TaBrel::FindWin() {
         return false;
     for (int row = 0; row < Size; ++row)
         for (int col = 0; col < Size; ++col)
-            if (numericValue(Grid3.text(row, col)) == 0)
+            if (Grid3.value(row, col) == 0)
                 return false;
     return true;
 }

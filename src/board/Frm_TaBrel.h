@@ -3,6 +3,7 @@
 // of their subsystem; the window only draws this state and forwards events to it.
 #pragma once
 
+#include "analysis/SweepMemo.h"
 #include "board/CellGrid.h"
 #include "board/Controls.h"
 #include "board/HistArray.h"
@@ -40,6 +41,10 @@ public:
     TabArea SSTab2;
 
     // Form state. Row 9 and column 9 of the arrays never reach a grid.
+    // The candidate strings being worked out; after every sweep of "Update" and
+    // "Clue" they are Grid1's texts. Whatever else writes them must rewrite Grid1
+    // too, as "Default Game" does: the sweeps rely on that to skip the cells
+    // whose candidates did not change.
     std::array<std::array<std::string, 10>, 10> CandArr;
     HistArray HistGrid1;
     HistArray HistGrid3;
@@ -153,6 +158,7 @@ private:
     void finishRun();
 
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
+    SweepMemo memo_;
     int autoPlayPasses_ = 0;
 
     // New-game entry.
