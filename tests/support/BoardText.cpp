@@ -19,38 +19,29 @@ std::string cellsOf(std::string_view board) {
 
 void putBoard(CellGrid& grid, std::string_view board) {
     const std::string cells = cellsOf(board);
-    for (int row = 0; row < CellGrid::Size; ++row)
-        for (int col = 0; col < CellGrid::Size; ++col) {
-            const char ch = cells[row * CellGrid::Size + col];
-            grid.setText(row, col, ch == '.' ? "" : std::string(1, ch));
-        }
+    for (int i = 0; i < 81; ++i)
+        grid.setText(i / 9, i % 9, cells[i] == '.' ? "" : cells.substr(i, 1));
 }
 
 std::string boardOf(const CellGrid& grid) {
     std::string cells;
-    for (int row = 0; row < CellGrid::Size; ++row)
-        for (int col = 0; col < CellGrid::Size; ++col) {
-            const std::string& text = grid.text(row, col);
-            cells.push_back(text.empty() ? '.' : (text.size() == 1 ? text[0] : '?'));
-        }
+    for (int i = 0; i < 81; ++i) {
+        const std::string& text = grid.text(i / 9, i % 9);
+        cells.push_back(text.empty() ? '.' : (text.size() == 1 ? text[0] : '?'));
+    }
     return cells;
 }
 
 std::string boardOf(const HistArray& history, int slot) {
     CellGrid grid;
-    for (int row = 0; row < CellGrid::Size; ++row)
-        for (int col = 0; col < CellGrid::Size; ++col)
-            grid.setText(row, col, history.at(slot, row, col));
+    for (int i = 0; i < 81; ++i)
+        grid.setText(i / 9, i % 9, history.at(slot, i / 9, i % 9));
     return boardOf(grid);
 }
 
 std::string textsOf(const CellGrid& grid) {
     std::string joined;
-    for (int row = 0; row < CellGrid::Size; ++row)
-        for (int col = 0; col < CellGrid::Size; ++col) {
-            if (row + col > 0)
-                joined.push_back(',');
-            joined += grid.text(row, col);
-        }
+    for (int i = 0; i < 81; ++i)
+        joined += (i > 0 ? "," : "") + grid.text(i / 9, i % 9);
     return joined;
 }

@@ -13,20 +13,13 @@
 std::string cellsOf(std::string_view board);
 // Writes the board into the grid's texts (empty cells become "").
 void putBoard(CellGrid& grid, std::string_view board);
-// The grid as 81 characters: a one-digit text as itself, "" as '.', anything else as '?'.
+// The grid, or a history slot, as 81 characters: a one-digit text as itself, ""
+// as '.', anything else as '?'.
 std::string boardOf(const CellGrid& grid);
-// A history slot's board, as boardOf shows a grid.
 std::string boardOf(const HistArray& history, int slot);
 // The 81 texts of the grid joined with ','.
 std::string textsOf(const CellGrid& grid);
 
 // A puzzle other than the built-in one, so a board that comes back is told apart.
-inline constexpr std::string_view OtherPuzzle = "53..7...."
-                                                "6..195..."
-                                                ".98....6."
-                                                "8...6...3"
-                                                "4..8.3..1"
-                                                "7...2...6"
-                                                ".6....28."
-                                                "...419..5"
-                                                "....8..79";
+inline constexpr std::string_view OtherPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";

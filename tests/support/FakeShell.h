@@ -1,5 +1,4 @@
-// The shell of window-free tests: scripted message boxes, recorded beeps and tabs,
-// scripted actions run at each yield, and a clock that steps only when told.
+// The shell of window-free tests: scripted boxes and yields, recorded beeps and tabs, a set clock.
 #pragma once
 
 #include "support/MessageScript.h"
@@ -14,9 +13,7 @@ public:
     int beeps = 0;
     int yields = 0;
     std::vector<int> tabsShown;
-    // Read by now(); each reading then moves it on by clockStep.
     std::chrono::system_clock::time_point clock{std::chrono::seconds(1'800'000'000)};
-    std::chrono::seconds clockStep{0};
 
     // Runs `action` inside the next yield that has no earlier action waiting.
     void atYield(std::function<void()> action) { yieldActions_.push_back(std::move(action)); }
@@ -27,10 +24,19 @@ public:
                      const std::string& caption) override {
         return messages.show(text, buttons, icon, caption);
     }
-    void yield() override;
+    void yield() override {
+        ++yields;
+        if (!yieldActions_.empty()) {
+            auto action = std::move(yieldActions_.front());
+            yieldActions_.pop_front();
+            action();
+        }
+        if (everyYield)
+            everyYield();
+    }
     void beep() override { ++beeps; }
     void showTab(int tab) override { tabsShown.push_back(tab); }
-    std::chrono::system_clock::time_point now() override;
+    std::chrono::system_clock::time_point now() override { return clock; }
 
 private:
     std::deque<std::function<void()>> yieldActions_;

@@ -1,12 +1,23 @@
-// A fresh folder for files a test writes, removed with everything in it afterwards.
+// A fresh folder (mkdtemp, so parallel tests never share one) for the files a test
+// writes, removed with everything in it afterwards.
 #pragma once
 
 #include <filesystem>
+#include <gtest/gtest.h>
+#include <stdlib.h>
 
 class TempFolder {
 public:
-    TempFolder();
-    ~TempFolder();
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tabrel-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            ADD_FAILURE() << "cannot make a temporary folder from " << pattern;
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
