@@ -1,125 +1,118 @@
-// "Revert" and "Forward" through the recorded boards, and the bound of 501 slots.
+// Colouring, "Revert" and "Forward" through the recorded boards, the bound of 501
+// slots, and what "Default Game" leaves of them.
 #include "support/FormFixture.h"
 
 namespace {
 
+using Colouring = FormTest;
 using History = FormTest;
 
-std::string colours(const CellGrid& grid) {
-    std::string shown;
-    for (int row = 0; row < 9; ++row)
-        for (int col = 0; col < 9; ++col) {
-            const Rgb back = grid.backColor(row, col);
-            shown.push_back(back == Cyan ? 'c' : back == Magenta ? 'm' : back == White ? 'w' : '?');
-        }
-    return shown;
+const std::string Empty(81, '.');
+
+// A play text whose value is not above 0 is erased and white, the rest cyan; a
+// candidate cell with at most one digit left (a value up to 9) is magenta.
+TEST_F(Colouring, PaintsByNumericValueAndKeepsThePlayGridsCurrentCell) {
+    const struct {
+        const char* text;
+        Rgb play, candidate;
+    } cells[] = {{"", White, Magenta},      {"7", Cyan, Magenta},   {"0", White, Magenta},
+                 {"-4", White, Magenta},    {"x", White, Magenta},  {"3x", Cyan, Magenta},
+                 {" 5", Cyan, Magenta},     {"0.4", Cyan, Magenta}, {"12", Cyan, White},
+                 {"123456789", Cyan, White}};
+    for (int i = 0; i < std::ssize(cells); ++i) {
+        form.Grid3.setText(i / 9, i % 9, cells[i].text);
+        form.Grid3.setBackColor(i / 9, i % 9, Cyan); // a stale colour must not survive
+        form.Grid1.setText(i / 9, i % 9, cells[i].text);
+    }
+    // "Put In the Grid" writes into the play grid's current cell, so it must stay.
+    form.Grid3.setCurrent(4, 6);
+    form.ColorMe();
+    for (int i = 0; i < std::ssize(cells); ++i) {
+        SCOPED_TRACE('"' + std::string(cells[i].text) + '"');
+        EXPECT_EQ(form.Grid3.text(i / 9, i % 9), cells[i].play == Cyan ? cells[i].text : "");
+        EXPECT_EQ(form.Grid3.backColor(i / 9, i % 9), cells[i].play);
+        EXPECT_EQ(form.Grid1.backColor(i / 9, i % 9), cells[i].candidate);
+    }
+    EXPECT_EQ(std::pair(form.Grid3.row(), form.Grid3.col()), std::pair(4, 6));
+    EXPECT_EQ(std::pair(form.Grid1.row(), form.Grid1.col()), std::pair(8, 8));
 }
 
-TEST_F(History, RevertAtSlotZeroChangesNothing) {
+// Revert shows a slot coloured from its content, as ColorMe does. Forward only
+// paints non-zero play cells cyan (a negative number included), empties the rest
+// without whitening them, leaves the candidate grid alone and ends at (8, 8).
+TEST_F(History, RevertAndForwardWalkTheRecordedBoardsColouringDifferently) {
     form.Command7_Click();
-    form.Grid3.setCurrent(4, 4);
     form.Command3_Click();
-    EXPECT_EQ(form.HistIdx, 0);
-    EXPECT_EQ(boardOf(form.Grid3), std::string(81, '.'));
-    EXPECT_EQ(textsOf(form.Grid1), std::string(80, ','));
-    EXPECT_EQ(form.Grid3.row(), 4);
-}
-
-TEST_F(History, ForwardIntoAnEmptySlotKeepsOldColoursAndRevertRecolours) {
-    const std::string givenColours = colours(form.Grid3);
-    form.Command4_Click();
-    EXPECT_EQ(form.HistIdx, 1);
-    EXPECT_EQ(boardOf(form.Grid3), std::string(81, '.'));
-    EXPECT_EQ(textsOf(form.Grid1), std::string(80, ','));
-    EXPECT_EQ(colours(form.Grid3), givenColours) << "Forward does not whiten emptied cells";
-    EXPECT_EQ(std::pair(form.Grid3.row(), form.Grid3.col()), std::pair(8, 8));
-
-    form.Command3_Click();
-    EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
-    EXPECT_EQ(colours(form.Grid3), givenColours);
-    EXPECT_EQ(colours(form.Grid1), std::string(81, 'w'));
-}
-
-TEST_F(History, RevertThenForwardWalksTheSameBoards) {
-    const std::string first = "1" + std::string(80, '.');
-    const std::string second = "12" + std::string(79, '.');
-    record(first);
-    record(second);
-    form.Command3_Click();
-    form.Command3_Click();
-    EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
-    form.Command4_Click();
-    EXPECT_EQ(boardOf(form.Grid3), first);
-    form.Command4_Click();
-    EXPECT_EQ(boardOf(form.Grid3), second);
-    form.Command4_Click();
-    EXPECT_EQ(form.HistIdx, 3);
-    EXPECT_EQ(boardOf(form.Grid3), std::string(81, '.'));
-}
-
-// The two commands colour differently: Forward only paints non-zero play cells
-// cyan (a negative number included) and leaves the candidate grid alone.
-TEST_F(History, ForwardAndRevertColourDifferently) {
-    form.Command7_Click();
+    EXPECT_EQ(boardOf(form.Grid3), Empty) << "Revert at slot 0 reloads nothing";
     form.Grid3.setText(0, 1, "-4");
-    form.Grid3.setText(0, 2, "0");
+    form.Grid3.setText(0, 4, "0");
     form.Grid1.setText(0, 0, "5");
-    form.NextHistSlot();
-    form.FILLARRAY();
-    form.NextHistSlot();
-    form.FILLARRAY();
-    form.Command3_Click(); // to slot 1, coloured from content
-    EXPECT_EQ(form.Grid3.text(0, 1), "");
-    EXPECT_EQ(form.Grid3.text(0, 2), "");
-    EXPECT_EQ(form.Grid1.backColor(0, 0), Magenta);
-
-    form.Grid1.setBackColor(0, 0, White);
-    form.Grid3.setBackColor(0, 2, Cyan);
-    form.Command4_Click(); // to slot 2
+    for (int slot = 1; slot <= 2; ++slot) {
+        form.NextHistSlot();
+        form.FILLARRAY();
+    }
+    form.Command3_Click();
+    form.Command3_Click();
+    EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
+    EXPECT_EQ(form.Grid3.backColor(0, 4), Cyan);
+    form.Command4_Click(); // to slot 1
     EXPECT_EQ(form.Grid3.text(0, 1), "-4");
     EXPECT_EQ(form.Grid3.backColor(0, 1), Cyan);
-    EXPECT_EQ(form.Grid3.text(0, 2), "");
-    EXPECT_EQ(form.Grid3.backColor(0, 2), Cyan) << "an erased cell keeps its background";
+    EXPECT_EQ(form.Grid3.text(0, 4), "");
+    EXPECT_EQ(form.Grid3.backColor(0, 4), Cyan) << "an erased cell keeps its background";
     EXPECT_EQ(form.Grid1.backColor(0, 0), White) << "the candidate grid is not recoloured";
-}
-
-TEST_F(History, ForwardRefusesAtSlot99ButNotAt100) {
-    form.HistIdx = 99;
+    EXPECT_EQ(std::pair(form.Grid3.row(), form.Grid3.col()), std::pair(8, 8));
     form.Command4_Click();
-    EXPECT_EQ(form.HistIdx, 99);
-    form.HistIdx = 100;
-    form.Command4_Click();
-    EXPECT_EQ(form.HistIdx, 101);
-}
-
-TEST_F(History, RevertLosesADigitPutInSinceTheLastRecord) {
-    record(cellsOf(BuiltInBoard));
-    form.Text2.setText("9");
-    form.Grid3.setCurrent(0, 1);
-    form.Command11_Click();
-    form.Command3_Click();
-    form.Command4_Click();
+    form.Command3_Click(); // back to slot 1
     EXPECT_EQ(form.Grid3.text(0, 1), "");
+    EXPECT_EQ(form.Grid3.backColor(0, 4), White);
+    EXPECT_EQ(form.Grid1.backColor(0, 0), Magenta);
+    form.Command4_Click();
+    form.Command4_Click();
+    EXPECT_EQ(form.HistIdx, 3);
+    EXPECT_EQ(boardOf(form.Grid3), Empty) << "a slot never recorded reads empty";
 }
 
-// Recording past the last slot drops the oldest board: the index never leaves
-// 0..500 and the newest 501 boards stay reachable in order.
-TEST_F(History, RecordingBeyondTheLastSlotDropsTheOldestBoard) {
+// The index never leaves 0..500 and the newest 501 boards stay reachable in order;
+// Forward refuses at the last slot and, as it always has, at slot 99.
+TEST_F(History, RecordingBeyondTheLastSlotDropsTheOldestAndForwardStopsAt99And500) {
     for (int i = 1; i <= 600; ++i) {
         form.Grid3.setText(0, 0, std::to_string(i));
         form.NextHistSlot();
         form.FILLARRAY();
     }
     EXPECT_EQ(form.HistIdx, 500);
-    EXPECT_EQ(form.HistGrid3.at(500, 0, 0), "600");
-    EXPECT_EQ(form.HistGrid3.at(0, 0, 0), "100");
-    form.Command4_Click();
-    EXPECT_EQ(form.HistIdx, 500) << "nothing lies beyond the last slot";
+    for (int slot = 0; slot <= 500; ++slot)
+        ASSERT_EQ(form.HistGrid3.at(slot, 0, 0), std::to_string(100 + slot)) << slot;
     form.Command3_Click();
     EXPECT_EQ(form.Grid3.text(0, 0), "599");
-    while (form.HistIdx > 0)
-        form.Command3_Click();
-    EXPECT_EQ(form.Grid3.text(0, 0), "100");
+    for (const auto& [from, to] : {std::pair(500, 500), std::pair(99, 99), std::pair(100, 101)}) {
+        form.HistIdx = static_cast<std::int16_t>(from);
+        form.Command4_Click();
+        EXPECT_EQ(form.HistIdx, to) << "Forward from slot " << from;
+    }
+}
+
+// Start-up runs it too. Only slots 0 to 4 are emptied, so a later game's slot 5
+// is reachable again.
+TEST_F(History, DefaultGameShowsTheBuiltInPuzzleAndEmptiesOnlyTheFirstFiveSlots) {
+    for (char digit = '1'; digit <= '7'; ++digit)
+        record(digit + Empty.substr(1));
+    form.Command2_Click();
+    EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
+    EXPECT_EQ(boardOf(form.HistGrid3, 0), cellsOf(BuiltInBoard));
+    for (int i = 0; i < 81; ++i) {
+        const int row = i / 9, col = i % 9;
+        EXPECT_EQ(form.Grid3.backColor(row, col), form.Grid3.text(row, col).empty() ? White : Cyan);
+        EXPECT_EQ(form.Grid1.text(row, col), "123456789");
+        EXPECT_EQ(form.CandArr[row][col], "123456789") << "the sweeps rely on it matching Grid1";
+    }
+    form.Command4_Click();
+    EXPECT_EQ(boardOf(form.Grid3), Empty) << "slot 1 was emptied";
+    for (int i = 0; i < 4; ++i)
+        form.Command4_Click();
+    EXPECT_EQ(form.HistIdx, 5);
+    EXPECT_EQ(boardOf(form.Grid3), "5" + Empty.substr(1));
 }
 
 } // namespace
