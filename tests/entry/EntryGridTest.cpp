@@ -1,151 +1,119 @@
-// Typing a puzzle into the entry grid: the arrow keys, storing on a cell change,
-// the two entry modes and the detached editor.
-#include "EntryFixture.h"
+// Typing a puzzle into the entry grid: the arrow keys, the two entry modes, storing
+// on a cell change, the detached editor, the focus and the first-key rule.
+#include "entry/KeyCodes.h"
+#include "support/FormFixture.h"
 
 namespace {
 
-struct ArrowCase {
-    const char* name;
-    std::pair<int, int> from;
-    int key;
-    std::pair<int, int> to;
-    int beeps;
+using Focus = Frm_TaBrel::Focus;
+
+// The form on "Add a New Game", with clicks and keys as the window reports them.
+class EntryGrid : public FormTest {
+protected:
+    EntryGrid() {
+        form.SSTab2.tab = 1;
+        form.Grid2.setPosition(200, 300);
+    }
+
+    void clickCell(int row, int col) {
+        form.focusMovedTo(Focus::Grid2); // a click gives the grid the focus first
+        form.Grid2.setCurrent(row, col);
+    }
+
+    // Types `keys` ('\r' is Enter) and returns those not swallowed; all of them but
+    // Enter go in at the caret, as the text box puts them.
+    std::string type(std::string_view keys) {
+        std::string left;
+        for (const char key : keys) {
+            int k = static_cast<unsigned char>(key);
+            form.Text1_KeyPress(k);
+            const int caret = form.Text1.caret();
+            left += k != 0 ? std::string(1, key) : "";
+            if (k != 0 && k != Keys::Enter) {
+                form.Text1.setText(std::string(form.Text1.text()).insert(caret, 1, key));
+                form.Text1.setCaret(caret + 1);
+            }
+        }
+        return left;
+    }
+
+    int press(int key) { // a key going down; returns the key code the handler leaves
+        form.Text1_KeyDown(key, 0);
+        return key;
+    }
+
+    std::pair<int, int> current() const { return {form.Grid2.row(), form.Grid2.col()}; }
+    const std::string& at(int row, int col) const { return form.Grid2.text(row, col); }
+    // Where the editor must stand over cell (r, c) of a grid at (200, 300).
+    static UnitRect cellRect(int r, int c) { return {200 + c * 500, 300 + r * 500, 500, 500}; }
 };
 
-class ArrowKeys : public EntryTest, public ::testing::WithParamInterface<ArrowCase> {};
-
-TEST_P(ArrowKeys, MoveTheEditorOrBeepAtTheEdge) {
-    const ArrowCase& c = GetParam();
-    clickCell(c.from.first, c.from.second);
-    EXPECT_EQ(press(c.key), c.key) << "the editor gets the key too";
-    EXPECT_EQ(current(), c.to);
-    EXPECT_EQ(shell.beeps, c.beeps);
-    EXPECT_EQ(form.Text1.rect(), cellRect(c.to.first, c.to.second));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Edges, ArrowKeys,
-    ::testing::Values(ArrowCase{"LeftMovesOneColumn", {4, 5}, Keys::Left, {4, 4}, 0},
-                      ArrowCase{"LeftAtRowStartWrapsToRowAbove", {4, 0}, Keys::Left, {3, 8}, 0},
-                      ArrowCase{"LeftAtTopLeftBeeps", {0, 0}, Keys::Left, {0, 0}, 1},
-                      ArrowCase{"RightMovesOneColumn", {4, 5}, Keys::Right, {4, 6}, 0},
-                      ArrowCase{"RightAtRowEndWrapsToRowBelow", {4, 8}, Keys::Right, {5, 0}, 0},
-                      ArrowCase{"RightAtBottomRightBeeps", {8, 8}, Keys::Right, {8, 8}, 1},
-                      ArrowCase{"DownMovesOneRow", {4, 5}, Keys::Down, {5, 5}, 0},
-                      ArrowCase{"DownInLastRowBeeps", {8, 3}, Keys::Down, {8, 3}, 1},
-                      ArrowCase{"UpMovesOneRow", {4, 5}, Keys::Up, {3, 5}, 0},
-                      ArrowCase{"UpInTopRowIsSilent", {0, 5}, Keys::Up, {0, 5}, 0},
-                      ArrowCase{"OtherKeysDoNothing", {4, 5}, 'A', {4, 5}, 0}),
-    [](const ::testing::TestParamInfo<ArrowCase>& info) { return info.param.name; });
-
-using EntryGrid = EntryTest;
-
-struct StoredText {
-    const char* typed;
-    Rgb colour;
-};
-
-// A cell is cyan exactly when its text begins with a non-zero number.
-TEST_F(EntryGrid, CellLeftIsColouredFromItsNumericValue) {
-    const StoredText cells[] = {{"7x", Cyan}, {"abc", White}, {"0", White},
-                                {" 5", Cyan}, {"", White},    {"12", Cyan}};
-    clickCell(0, 0);
-    for (const StoredText& cell : cells) {
-        SCOPED_TRACE(cell.typed);
-        const auto [row, col] = current();
-        type(cell.typed);
-        press(Keys::Right);
-        EXPECT_EQ(at(row, col), cell.typed);
-        EXPECT_EQ(form.Grid2.backColor(row, col), cell.colour);
+TEST_F(EntryGrid, ArrowKeysMoveTheEditorOrBeepAtTheEdge) {
+    struct Case {
+        const char* name;
+        int fromRow, fromCol, key, toRow, toCol, beeps;
+    };
+    const Case cases[] = {{"LeftAtRowStartWrapsToRowAbove", 4, 0, Keys::Left, 3, 8, 0},
+                          {"LeftAtTopLeftBeeps", 0, 0, Keys::Left, 0, 0, 1},
+                          {"RightAtRowEndWrapsToRowBelow", 4, 8, Keys::Right, 5, 0, 0},
+                          {"RightAtBottomRightBeeps", 8, 8, Keys::Right, 8, 8, 1},
+                          {"DownInLastRowBeeps", 8, 3, Keys::Down, 8, 3, 1},
+                          {"UpInTopRowIsSilent", 0, 5, Keys::Up, 0, 5, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        clickCell(c.fromRow, c.fromCol);
+        const int beeps = shell.beeps;
+        EXPECT_EQ(press(c.key), c.key) << "the editor gets the key too";
+        EXPECT_EQ(current(), std::pair(c.toRow, c.toCol));
+        EXPECT_EQ(shell.beeps - beeps, c.beeps);
+        EXPECT_EQ(form.Text1.rect(), cellRect(c.toRow, c.toCol));
     }
 }
 
-TEST_F(EntryGrid, FastDigitIsStoredInTheCellLeftAcrossARowEnd) {
-    form.Grid2.setText(3, 0, "2");
-    fastMode();
+// A fast digit is swallowed and stored in the cell left; "0" is typed in place.
+TEST_F(EntryGrid, FastEntryStoresDigitsAcrossARowEndAndTypesZeroInPlace) {
+    form.Grid2.setText(2, 7, "5");
+    form.Check1.value = 1;
     clickCell(2, 7);
-    type("45");
-    EXPECT_EQ(at(2, 7), "4");
+    EXPECT_EQ(type("0"), "0");
+    EXPECT_EQ(form.Text1.text(), "0") << "the armed marker emptied the 5 first";
+    EXPECT_EQ(current(), std::pair(2, 7));
+    EXPECT_EQ(type("\r5"), "\r");
+    EXPECT_EQ(at(2, 7), "0");
+    EXPECT_EQ(form.Grid2.backColor(2, 7), White);
     EXPECT_EQ(at(2, 8), "5");
     EXPECT_EQ(form.Grid2.backColor(2, 8), Cyan);
     EXPECT_EQ(current(), std::pair(3, 0));
-    EXPECT_EQ(form.Text1.text(), "2") << "the editor shows the next cell";
-    EXPECT_EQ(at(3, 8), "") << "the row is changed before the column";
-    EXPECT_EQ(shell.beeps, 0);
-
-    int digit = '7';
-    form.Text1_KeyPress(digit);
-    EXPECT_EQ(digit, 0) << "a fast digit is swallowed, not typed a second time";
 }
 
-TEST_F(EntryGrid, FastZeroIsTypedWithoutMovingAndStoredWhite) {
-    form.Grid2.setText(1, 1, "5");
-    fastMode();
-    clickCell(1, 1);
-    type("0");
-    EXPECT_EQ(form.Text1.text(), "0") << "the first key replaced the old text";
-    EXPECT_EQ(current(), std::pair(1, 1));
-    type("\r");
-    EXPECT_EQ(current(), std::pair(1, 2));
-    EXPECT_EQ(at(1, 1), "0");
-    EXPECT_EQ(form.Grid2.backColor(1, 1), White);
-}
-
-TEST_F(EntryGrid, NormalKeysGoInAtTheCaretOnceTheMarkerIsSpent) {
-    form.Grid2.setText(2, 2, "5");
-    clickCell(2, 1);
-    type("\r"); // spends the marker and moves on, keeping the focus
-    ASSERT_EQ(current(), std::pair(2, 2));
-    ASSERT_EQ(form.Text1.tag(), "1");
-    type("3");
+// Moving on keeps the focus, so the marker stays spent: "3" goes in before the 5.
+TEST_F(EntryGrid, NormalEntryStoresOnEnterAndColoursTheCellLeftByItsValue) {
+    form.Grid2.setText(8, 8, "5");
+    clickCell(8, 6);
+    EXPECT_EQ(type("abc\r7x\r3"), "abc\r7x\r3") << "normal mode swallows no key, Enter too";
     EXPECT_EQ(form.Text1.text(), "35");
-    int enter = Keys::Enter;
-    form.Text1_KeyPress(enter);
-    EXPECT_EQ(enter, Keys::Enter) << "Enter is not swallowed in normal mode";
-    EXPECT_EQ(at(2, 2), "35");
-    EXPECT_EQ(form.Grid2.backColor(2, 2), Cyan);
-    EXPECT_EQ(current(), std::pair(2, 3));
-}
-
-TEST_F(EntryGrid, EnterInTheBottomRightCellStoresAndBeeps) {
-    clickCell(8, 8);
-    type("7\r");
-    EXPECT_EQ(at(8, 8), "7");
-    EXPECT_EQ(shell.beeps, 1);
+    type("\r");
+    EXPECT_EQ(at(8, 6), "abc");
+    EXPECT_EQ(form.Grid2.backColor(8, 6), White);
+    EXPECT_EQ(at(8, 7), "7x");
+    EXPECT_EQ(form.Grid2.backColor(8, 7), Cyan);
+    EXPECT_EQ(at(8, 8), "35") << "Enter stores in the last cell too, and beeps";
     EXPECT_EQ(current(), std::pair(8, 8));
+    EXPECT_EQ(shell.beeps, 1);
 }
 
-// The editor holds the text of another cell (or of the play grid) until the user
-// gives the grid the focus, so cell changes must not store it.
-TEST_F(EntryGrid, DetachedEditorStoresNothingOnACellChange) {
-    ASSERT_TRUE(form.EditorDetached);
+// Until the grid takes the focus the editor holds another cell's text: store none.
+TEST_F(EntryGrid, DetachedEditorStoresNothingUntilTheGridTakesTheFocus) {
+    EXPECT_FALSE(form.Text1.visible()) << "its start-up text never shows over a cell";
     form.Grid2.setCurrent(0, 1);
     EXPECT_EQ(at(0, 0), "") << "the start-up 5 is not stored";
-    EXPECT_EQ(form.Text1.rect(), cellRect(0, 1)) << "placing still works";
-
     form.focusMovedTo(Focus::Text1); // a click straight into the editor
-    fastMode();
+    form.Check1.value = 1;
     type("7");
-    EXPECT_EQ(current(), std::pair(0, 2));
     EXPECT_EQ(at(0, 1), "") << "a fast digit is lost while detached";
-
-    form.Check1.value = 0;
-    type("4\r");
-    EXPECT_EQ(at(0, 2), "4") << "Enter stores directly";
-    EXPECT_EQ(form.Grid2.backColor(0, 2), White) << "but only leaving a cell colours it";
-}
-
-TEST_F(EntryGrid, GridFocusAttachesTheDetachedEditorOverTheCurrentCell) {
     form.focusMovedTo(Focus::Grid2);
-    EXPECT_FALSE(form.EditorDetached);
-    EXPECT_EQ(form.Text1.text(), "") << "the start-up 5 gives way to the cell's text";
-    EXPECT_EQ(form.Text1.rect(), cellRect(0, 0));
-    EXPECT_EQ(form.focusOwner(), Focus::Text1) << "the editor takes the focus from the grid";
-
-    form.Text1.setText("8");
-    form.focusMovedTo(Focus::Grid2);
-    EXPECT_EQ(form.focusOwner(), Focus::Grid2) << "an attached editor leaves the grid the focus";
-    EXPECT_EQ(form.Text1.text(), "8");
+    type("4");
+    EXPECT_EQ(at(0, 2), "4");
 }
 
 TEST_F(EntryGrid, ClearGridThenACellChangeStoresTheEditorTextBack) {
@@ -156,6 +124,58 @@ TEST_F(EntryGrid, ClearGridThenACellChangeStoresTheEditorTextBack) {
     press(Keys::Down);
     EXPECT_EQ(at(4, 4), "6");
     EXPECT_EQ(form.Grid2.backColor(4, 4), Cyan);
+}
+
+// Repeats the window reports must not re-arm the marker; a hidden page never takes the focus.
+TEST_F(EntryGrid, EditorFocusChangesOnlyForRealAndOnlyOnItsShownPage) {
+    clickCell(1, 1);
+    type("a");
+    form.focusMovedTo(Focus::Text1);
+    form.focusLeft(Focus::Grid2);
+    EXPECT_EQ(form.Text1.tag(), "1");
+    form.focusLeft(Focus::Text1);
+    EXPECT_EQ(form.Text1.backColor(), White);
+    form.focusMovedTo(Focus::Text1);
+    EXPECT_EQ(form.Text1.tag(), "0");
+    EXPECT_EQ(form.Text1.backColor(), Magenta);
+    form.focusMovedTo(Focus::Grid2);
+    EXPECT_EQ(form.focusOwner(), Focus::Grid2) << "an attached editor leaves the grid the focus";
+
+    int requests = 0;
+    form.onFocusTaken = [&] { ++requests; };
+    form.SSTab2.tab = 0;
+    form.Grid2.setCurrent(0, 0);
+    EXPECT_EQ(form.Text1.rect(), cellRect(0, 0)) << "the placement goes on without the focus";
+    EXPECT_EQ(form.focusOwner(), Focus::Grid2);
+    form.SSTab2.tab = 1;
+    form.Grid2.setCurrent(0, 1);
+    EXPECT_EQ(form.focusOwner(), Focus::Text1);
+    EXPECT_EQ(requests, 1) << "the window is asked to follow";
+}
+
+// Runs the first-key rule of any text box for `key` on a box holding "57".
+std::pair<std::string, std::string> firstKey(int key, bool anyKey, const char* tag, int caret = 0,
+                                             Alignment alignment = Alignment::Left) {
+    TextBox box;
+    box.setText("57");
+    box.setAlignment(alignment);
+    box.setCaret(caret);
+    box.setTag(tag);
+    EXPECT_TRUE(Frm_TaBrel::ClearOnFirstKey(box, key, anyKey));
+    return {box.text(), box.tag()};
+}
+
+TEST(ClearOnFirstKey, SpendsTheArmedMarkerAndEmptiesTheBoxForADigit) {
+    using Box = std::pair<std::string, std::string>;
+    EXPECT_EQ(firstKey('3', false, "0"), Box("", "1")) << "a digit empties the box";
+    EXPECT_EQ(firstKey('a', false, "0"), Box("57", "1")) << "a letter only spends the marker";
+    EXPECT_EQ(firstKey('a', true, "0"), Box("", "1")) << "any key empties it when asked";
+    EXPECT_EQ(firstKey(Keys::Enter, true, "0"), Box("57", "1")) << "Enter never empties it";
+    EXPECT_EQ(firstKey('3', false, "1"), Box("57", "1")) << "a spent marker leaves the box";
+    EXPECT_EQ(firstKey('3', false, "0", 1), Box("57", "0")) << "the caret away keeps the marker";
+    EXPECT_EQ(firstKey('3', false, "0", 2, Alignment::Right), Box("", "1"))
+        << "a right-aligned box rests at its end";
+    EXPECT_EQ(firstKey('3', false, "x"), Box("", "1")) << "a tag with no number counts as armed";
 }
 
 } // namespace

@@ -1,0 +1,207 @@
+// The real window on Qt's offscreen platform, with real clicks and keys and message
+// boxes answered from a script: the wiring and what the user sees.
+#include "analysis/Solutions.h"
+#include "support/FormFixture.h"
+#include "support/TempFolder.h"
+#include "window/GridView.h"
+#include "window/MainWindow.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+class ScriptedQtShell : public QtShell {
+public:
+    MessageScript messages;
+    std::function<void()> everyYield; // runs inside every yield, after the event loop's pass
+
+    MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                     const std::string& caption) override {
+        return messages.show(text, buttons, icon, caption);
+    }
+    void yield() override {
+        QtShell::yield();
+        if (everyYield)
+            everyYield();
+    }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* find(const char* name) {
+        return window.findChild<Widget*>(name);
+    }
+    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    void showPage(int page) {
+        QTabBar* tabs = find<QTabWidget>("SSTab2")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    }
+
+    QModelIndex cell(const char* grid, int row, int col) {
+        return find<GridView>(grid)->model()->index(row, col);
+    }
+
+    // Where cell (row, col) of `grid` lies, in the coordinates of `widget`.
+    QRect cellRect(const char* grid, int row, int col, QWidget* widget) {
+        const QRect rect = find<GridView>(grid)->visualRect(cell(grid, row, col));
+        return {find<GridView>(grid)->viewport()->mapTo(widget, rect.topLeft()), rect.size()};
+    }
+
+    void clickCell(const char* grid, int row, int col) {
+        QWidget* viewport = find<GridView>(grid)->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {},
+                          cellRect(grid, row, col, viewport).center());
+    }
+
+    // The grid as the user sees it, row by row, '.' for an empty cell.
+    std::string shown(const char* grid) {
+        QString board;
+        for (int i = 0; i < 81; ++i)
+            board += cell(grid, i / 9, i % 9).data().toString().leftJustified(1, '.');
+        return board.toStdString();
+    }
+
+    ScriptedQtShell shell;
+    TempFolder folder; // the program's folder: no test sees another's stored games
+    MainWindow window{shell, QString::fromStdString(folder.path().string())};
+};
+
+TEST_F(WindowTest, StartsWithTheBuiltInPuzzleAndCyanGivens) {
+    EXPECT_EQ(window.windowTitle(), "T A B R E L - The Brain Game From Vardelwick");
+    EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
+    EXPECT_EQ(cell("Grid3", 0, 0).data(Qt::BackgroundRole), QColor(0, 255, 255));
+    EXPECT_EQ(cell("Grid3", 0, 1).data(Qt::BackgroundRole), QColor(255, 255, 255));
+}
+
+// Screen readers and GUI automation find every control by its name.
+TEST_F(WindowTest, EveryControlCarriesItsNameAndCaption) {
+    // clang-format off
+    const std::pair<const char*, const char*> controls[] = {
+        {"Cmd_findodd", "Auto Play"}, {"Command2", "Default Game"}, {"Command6", "Restore Game"},
+        {"Command10", "Delete Game"}, {"Command11", "Put In the Grid"}, {"Command1", "Update"},
+        {"Command3", "Revert"}, {"Command4", "Forward"}, {"Command12", "Stop"},
+        {"Command9", "Chk.Dup"}, {"Command13", "Clue"}, {"Command7", "Clear Grids"},
+        {"Command5", "Save Game"}, {"Command8", "Clear Grid"}, {"Check1", "Fast Entry Mode"},
+        {"Grid3", "Play grid"}, {"Grid1", "Candidate grid"}, {"Grid2", "Entry grid"},
+        {"Text2", "Digit"}, {"Text1", "Cell editor"}, {"DataCombo1", "Stored games"}};
+    // clang-format on
+    for (const auto& [name, caption] : controls) {
+        ASSERT_NE(find(name), nullptr) << name;
+        EXPECT_EQ(find(name)->accessibleName(), caption);
+        auto* button = qobject_cast<QAbstractButton*>(find(name));
+        EXPECT_EQ(button ? button->text() : caption, caption) << "a button shows its caption";
+    }
+    EXPECT_EQ(find<QTabWidget>("SSTab2")->tabText(0), "Play Game");
+    EXPECT_EQ(find<QTabWidget>("SSTab2")->tabText(1), "Add a New Game");
+    EXPECT_EQ(cell("Grid1", 0, 0).data(Qt::AccessibleTextRole), "123456789");
+}
+
+TEST_F(WindowTest, PutInTheGridWritesTheTypedTextIntoTheClickedCell) {
+    clickCell("Grid3", 0, 1);
+    find<QLineEdit>("Text2")->selectAll();
+    QTest::keyClicks(find("Text2"), "8");
+    click("Command11");
+    EXPECT_EQ(cell("Grid3", 0, 1).data().toString(), "8");
+}
+
+// The editor lies over the current cell, magenta with the focus, and keeps the focus.
+TEST_F(WindowTest, FastEntryTypesARowAndTheEditorFollowsTheArrows) {
+    auto* editor = find<QLineEdit>("Text1");
+    showPage(1);
+    click("Check1");
+    clickCell("Grid2", 4, 0);
+    EXPECT_EQ(editor->palette().color(QPalette::Base), QColor(255, 0, 255));
+    QTest::keyClicks(editor, "123456789");
+    EXPECT_EQ(shown("Grid2").substr(36, 9), "123456789");
+    EXPECT_EQ(cell("Grid2", 4, 8).data(Qt::BackgroundRole), QColor(0, 255, 255));
+    EXPECT_EQ(editor->text(), "") << "digits are swallowed, not typed";
+    const std::tuple<Qt::Key, int, int> steps[] = {
+        {Qt::Key_Left, 4, 8}, {Qt::Key_Up, 3, 8}, {Qt::Key_Right, 4, 0}, {Qt::Key_Down, 5, 0}};
+    for (const auto& [arrow, row, col] : steps) {
+        key(arrow);
+        EXPECT_EQ(editor->geometry(), cellRect("Grid2", row, col, editor->parentWidget())) << row;
+    }
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+}
+
+// Delete with Yes then leaves the newest game in the edit field.
+TEST_F(WindowTest, APuzzleTypedOnTheEntryPageIsSavedRestoredAndDeleted) {
+    auto* list = find<QComboBox>("DataCombo1");
+    showPage(1);
+    click("Check1");
+    clickCell("Grid2", 0, 0);
+    for (const char c : cellsOf(OtherPuzzle))
+        key(c == '.' ? Qt::Key_Right : Qt::Key(c));
+    clickCell("Grid2", 0, 0); // stores the bottom-right digit
+    click("Command5");
+    click("Command8"); // the newer game is an empty board
+    click("Command5");
+    ASSERT_EQ(list->count(), 2);
+    list->showPopup(); // picks the older game as the user does
+    const QRect older = list->view()->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, older.center());
+    click("Command6");
+    EXPECT_EQ(shown("Grid3"), cellsOf(OtherPuzzle));
+    shell.messages.answerNext(MsgAnswer::Yes);
+    click("Command10");
+    EXPECT_EQ(shell.messages.texts().back(), "Are you sure to Delete Game 1");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText(), list->itemText(0));
+}
+
+TEST_F(WindowTest, AutoPlaySolvesTheBuiltInPuzzleAndSaysSo) {
+    QAbstractItemModelTester tester(find<GridView>("Grid3")->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    shell.messages.answerNext(MsgAnswer::Ok);
+    click("Cmd_findodd");
+    EXPECT_TRUE(isSolution(shown("Grid3"))) << shown("Grid3");
+    EXPECT_EQ(shell.messages.texts().at(0).rfind("Successfully Completed in ", 0), 0u);
+}
+
+TEST_F(WindowTest, StopClickedDuringARunEndsItAfterThePassUnderWay) {
+    shell.everyYield = [&] {
+        if (window.form().HistIdx == 4) // the first pass has finished
+            click("Command12");
+    };
+    click("Cmd_findodd");
+    EXPECT_EQ(window.form().autoPlayPasses(), 2);
+    EXPECT_TRUE(shell.messages.shown().empty());
+}
+
+// The run holds main's event loop: closing the window must stop it and end the loop.
+TEST_F(WindowTest, ClosingTheWindowDuringAutoPlayEndsTheEventLoopCleanly) {
+    shell.everyYield = [&] { window.close(); };
+    QTimer::singleShot(0, &window, [&] { click("Cmd_findodd"); });
+    QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(3); });
+    EXPECT_EQ(QApplication::exec(), 0) << "3: the event loop did not end";
+    EXPECT_EQ(window.form().autoPlayPasses(), 0) << "stopped after the starting Update";
+    EXPECT_EQ(window.form().HistIdx, 1);
+    EXPECT_TRUE(shell.messages.shown().empty());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
