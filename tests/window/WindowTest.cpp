@@ -121,6 +121,23 @@ TEST_F(WindowTest, PutInTheGridWritesTheTypedTextIntoTheClickedCell) {
     EXPECT_EQ(cell("Grid3", 0, 1).data().toString(), "8");
 }
 
+// A puzzle being typed on the other page is not the play side's to clear.
+TEST_F(WindowTest, ClearGridsEmptiesThePlayAndCandidateGridsOnly) {
+    window.form().Grid2.setText(0, 0, "4");
+    click("Command7");
+    EXPECT_EQ(shown("Grid3"), std::string(81, '.'));
+    EXPECT_EQ(shown("Grid1"), std::string(81, '.'));
+    EXPECT_EQ(shown("Grid2").substr(0, 1), "4");
+}
+
+// A view would jump to a cell whose text starts with the typed key; on the entry
+// grid that would move the editor and store its text there.
+TEST_F(WindowTest, TypingOnAFocusedGridMovesNothing) {
+    clickCell("Grid3", 4, 4);
+    QTest::keyClicks(find("Grid3"), "5");
+    EXPECT_EQ(find<GridView>("Grid3")->currentIndex(), cell("Grid3", 4, 4));
+}
+
 // The editor lies over the current cell, magenta with the focus, and keeps the focus.
 TEST_F(WindowTest, FastEntryTypesARowAndTheEditorFollowsTheArrows) {
     auto* editor = find<QLineEdit>("Text1");
