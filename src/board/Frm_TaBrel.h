@@ -41,10 +41,10 @@ public:
     TabArea SSTab2;
 
     // Form state. Row 9 and column 9 of the arrays never reach a grid.
-    // The candidate strings being worked out; after every sweep of "Update" and
-    // "Clue" they are Grid1's texts. Whatever else writes them must rewrite Grid1
-    // too, as "Default Game" does: the sweeps rely on that to skip the cells
-    // whose candidates did not change.
+    // The candidate strings the last sweep of "Update" or "Clue" worked out; it
+    // showed them in Grid1 too, unless it was taken back. Only the sweeps and
+    // "Default Game" write them, and always together with Grid1: the sweeps rely
+    // on that to skip the cells whose candidates did not change.
     std::array<std::array<std::string, 10>, 10> CandArr;
     HistArray HistGrid1;
     HistArray HistGrid3;

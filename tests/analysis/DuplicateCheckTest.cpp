@@ -65,4 +65,18 @@ TEST_F(DuplicateCheck, PlayValuesAboveZeroThatAreNoDigitCountAsRepeats) {
     }
 }
 
+// A negative number counts as filled for the win check, while the duplicate
+// check skips it.
+TEST_F(DuplicateCheck, ChkDupSaysSoOnAFullBoardWithoutRepeats) {
+    putBoard(form.Grid3, "534678912672195348198342567859761423426853791713924856961537284"
+                         "287419635345286179");
+    for (const char* last : {"9", "-4"}) {
+        form.Grid3.setText(8, 8, last);
+        shell.messages.answerNext(MsgAnswer::Ok);
+        form.Command9_Click();
+        EXPECT_EQ(shell.messages.shown().back().text, "Good Girl! you did it") << last;
+        EXPECT_EQ(shell.messages.shown().back().icon, MsgIcon::Warning);
+    }
+}
+
 } // namespace
