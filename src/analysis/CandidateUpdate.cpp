@@ -38,7 +38,6 @@ struct PlayCells {
     std::array<double, Size * Size> value{}; // the numeric value of every text
     std::array<FilledCell, Size * Size> filled;
     int filledCount = 0;
-    bool allOneDigit = true; // every filled cell's trimmed text is one digit 1-9
 };
 
 std::string_view trimmed(std::string_view text) {
@@ -60,8 +59,6 @@ PlayCells readPlayGrid(const CellGrid& grid) {
             const std::string_view digit =
                 text.size() == 1 ? std::string_view(text) : trimmed(text);
             play.filled[play.filledCount++] = {row, col, digit};
-            if (digit.size() != 1 || digit[0] < '1' || digit[0] > '9')
-                play.allOneDigit = false;
         }
     }
     return play;

@@ -16,9 +16,6 @@ using Digits = SweepMemo::CellDigits;
 
 // A play cell takes part with any value above 0 ("12" and "0.4" included).
 int playDigit(const CellGrid& grid, int row, int col) {
-    const std::string& text = grid.text(row, col);
-    if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
-        return text[0] - '0';
     return SweepMemo::playTally(grid.value(row, col));
 }
 
