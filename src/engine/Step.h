@@ -1,0 +1,72 @@
+// One logical step as a value: the technique, what proves it, and what it
+// places and eliminates. Techniques are listed from the simplest to the hardest;
+// a solver that always takes the first technique that applies takes the
+// simplest step available.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace engine {
+
+enum class Technique : std::uint8_t {
+    // easy
+    HiddenSingle,
+    NakedSingle,
+    // medium
+    Pointing,
+    Claiming,
+    NakedPair,
+    HiddenPair,
+    // hard
+    XWing,
+    NakedTriple,
+    HiddenTriple,
+    XYWing,
+    SimpleColouring,
+    NakedQuad,
+    HiddenQuad,
+    // expert
+    Swordfish,
+    XYZWing,
+    WWing,
+    Jellyfish,
+    UniqueRectangle,
+    XChain,
+    XYChain,
+    Aic,
+};
+
+// The level of a puzzle: the hardest technique its logical solution needs.
+// Beyond: the techniques here do not finish it.
+enum class Level : std::uint8_t { Easy, Medium, Hard, Expert, Beyond };
+
+// Lowercase words joined by "-": "hidden-single", "x-wing", "xy-chain".
+std::string_view techniqueName(Technique technique);
+std::optional<Technique> techniqueNamed(std::string_view name);
+Level levelOf(Technique technique);
+// "easy", "medium", "hard", "expert", "beyond".
+std::string_view levelName(Level level);
+std::optional<Level> levelNamed(std::string_view name);
+
+// A digit in a cell: a candidate, a placement or an elimination.
+struct CellDigit {
+    std::uint8_t cell = 0;  // 0-80
+    std::uint8_t digit = 0; // 1-9
+    friend bool operator==(CellDigit, CellDigit) = default;
+};
+
+struct Step {
+    Technique technique = Technique::HiddenSingle;
+    std::vector<CellDigit> placements;
+    std::vector<CellDigit> eliminations;
+    // The candidates the reasoning rests on, in the order an explanation walks
+    // them (a chain from one end to the other).
+    std::vector<CellDigit> proof;
+    // The units (Grid.h numbering) the reasoning is about, most important first.
+    std::vector<std::uint8_t> units;
+};
+
+} // namespace engine
