@@ -2,35 +2,12 @@
 #include "BatchSolve.h"
 
 #include "HeadlessShell.h"
+#include "board/BoardText.h"
 #include "board/Frm_TaBrel.h"
 
 namespace {
 
 constexpr int Size = CellGrid::Size;
-
-std::string boardOf(const CellGrid& grid) {
-    std::string board;
-    board.reserve(Size * Size);
-    for (int row = 0; row < Size; ++row) {
-        for (int col = 0; col < Size; ++col) {
-            const std::string& text = grid.text(row, col);
-            board.push_back(text.empty() ? '0' : text.size() == 1 ? text[0] : '?');
-        }
-    }
-    return board;
-}
-
-std::string textsOf(const CellGrid& grid) {
-    std::string joined;
-    for (int row = 0; row < Size; ++row) {
-        for (int col = 0; col < Size; ++col) {
-            if (row + col > 0)
-                joined.push_back(',');
-            joined += grid.text(row, col);
-        }
-    }
-    return joined;
-}
 
 std::string outcomeOf(const HeadlessShell& shell) {
     for (const std::string& text : shell.messages) {
@@ -72,12 +49,12 @@ PuzzleResult runPuzzle(std::string_view puzzle, Press press, bool withGrid1) {
         break;
     }
     PuzzleResult result;
-    result.board = boardOf(form.Grid3);
+    result.board = boardLine(form.Grid3, '0');
     result.outcome = press == Press::AutoPlay ? outcomeOf(shell) : "-";
     result.passes = form.autoPlayPasses();
     result.histIdx = form.HistIdx;
     if (withGrid1)
-        result.grid1 = textsOf(form.Grid1);
+        result.grid1 = joinedTexts(form.Grid1);
     return result;
 }
 

@@ -1,6 +1,7 @@
 // "Auto Play": passes of hidden singles by box, row and column, each phase
 // followed by "Update", until the board is solved or nothing moves; and "Stop".
 #include "analysis/SolvingRun.h"
+#include "board/CellText.h"
 #include "board/Frm_TaBrel.h"
 
 #include <array>
@@ -10,8 +11,6 @@ namespace {
 
 constexpr int Size = CellGrid::Size;
 constexpr int MaxPassIndex = 50; // passes 0 to 50 may run
-
-const std::array<std::string, 10> DigitText = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
 struct Cell {
     int row;
@@ -50,14 +49,14 @@ void collectString(const CellGrid& candidates, const Unit& unit, std::string& co
             collected += candidates.text(cell.row, cell.col);
 }
 
-bool allows(const CellGrid& candidates, const Cell& cell, const std::string& digit) {
+bool allows(const CellGrid& candidates, const Cell& cell, std::string_view digit) {
     return candidates.text(cell.row, cell.col).find(digit) != std::string::npos;
 }
 
 // Searches the box row by row for the first cell whose candidates hold `digit`
 // and places it there. A box row searched in vain ends the search once the box
 // flag is set, even by an earlier box.
-void searchBox(Frm_TaBrel& form, const Unit& box, const std::string& digit, bool& boxFlag) {
+void searchBox(Frm_TaBrel& form, const Unit& box, std::string_view digit, bool& boxFlag) {
     for (int boxRow = 0; boxRow < 3; ++boxRow) {
         for (int i = boxRow * 3; i < boxRow * 3 + 3; ++i) {
             if (allows(form.Grid1, box[i], digit)) {

@@ -2,6 +2,7 @@
 // single filled, a repetition taken back, one history record per run.
 #include "analysis/Boxes.h"
 #include "analysis/SolvingRun.h"
+#include "board/CellText.h"
 #include "board/Frm_TaBrel.h"
 #include "board/NumericValue.h"
 
@@ -18,10 +19,6 @@ constexpr int Size = CellGrid::Size;
 constexpr int Cells = Size * Size;
 using Candidates = decltype(Frm_TaBrel::CandArr);
 using Digits = SweepMemo::CellDigits;
-
-// The text of digit k, "" for 0.
-constexpr std::array<std::string_view, 10> DigitText = {"",  "1", "2", "3", "4",
-                                                        "5", "6", "7", "8", "9"};
 
 // A cell of the play grid with a value above 0, and its text without the
 // surrounding spaces: the "digit" it removes from its neighbours.
@@ -40,13 +37,6 @@ struct PlayCells {
     int filledCount = 0;
 };
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 PlayCells readPlayGrid(const CellGrid& grid) {
     PlayCells play;
     for (int row = 0; row < Size; ++row) {
@@ -57,7 +47,7 @@ PlayCells readPlayGrid(const CellGrid& grid) {
             if (!(value > 0))
                 continue;
             const std::string_view digit =
-                text.size() == 1 ? std::string_view(text) : trimmed(text);
+                text.size() == 1 ? std::string_view(text) : trimmedSpaces(text);
             play.filled[play.filledCount++] = {row, col, digit};
         }
     }
@@ -154,7 +144,7 @@ bool readPlainDigits(const CellGrid& grid, Digits& digits) {
             }
             if (!(grid.value(row, col) > 0))
                 continue;
-            const std::string_view trimmedText = trimmed(text);
+            const std::string_view trimmedText = trimmedSpaces(text);
             if (trimmedText.size() != 1 || trimmedText[0] < '1' || trimmedText[0] > '9')
                 return false;
             digit = trimmedText[0] - '0';

@@ -1,5 +1,6 @@
 // The duplicate check, the win check and "Chk.Dup".
 #include "analysis/Boxes.h"
+#include "board/CellText.h"
 #include "board/Frm_TaBrel.h"
 
 #include <array>
@@ -24,13 +25,8 @@ int candidateDigit(const CellGrid& grid, int row, int col) {
     const std::string& text = grid.text(row, col);
     if (text.size() == 1)
         return text[0] >= '1' && text[0] <= '9' ? text[0] - '0' : NoDigit;
-    if (text.size() > 1 && text.front() != ' ' && text.back() != ' ')
-        return NoDigit;
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos || text.find_last_not_of(' ') != first)
-        return NoDigit;
-    const char ch = text[first];
-    return ch >= '1' && ch <= '9' ? ch - '0' : NoDigit;
+    const std::string_view kept = trimmedSpaces(text);
+    return kept.size() == 1 && kept[0] >= '1' && kept[0] <= '9' ? kept[0] - '0' : NoDigit;
 }
 
 // Marks `digit` in the unit's tally; true when it was marked already.

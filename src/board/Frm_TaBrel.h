@@ -55,7 +55,7 @@ public:
     // Shared procedures.
     // Trims spaces off `text` in place, then counts the characters equal to `ch`
     // (0 when `ch` is not one character).
-    std::int16_t CountStr(std::string& text, const std::string& ch);
+    std::int16_t CountStr(std::string& text, std::string_view ch);
     // `text` without its first occurrence of `d`; exactly one character is removed.
     static std::string strless(const std::string& text, const std::string& d);
     // Records both play-side grids into history slot HistIdx.

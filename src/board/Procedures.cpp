@@ -1,4 +1,5 @@
 // The small procedures every command shares, and the recording of a history slot.
+#include "board/CellText.h"
 #include "board/Frm_TaBrel.h"
 
 #include <algorithm>
@@ -10,26 +11,11 @@ Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
     wireEntryGrid();
 }
 
-namespace {
-
-// Trims in place: a unit's collected string is too long for a cheap copy, and
-// usually has no space to lose.
-void trimSpaces(std::string& text) {
-    if (!text.empty() && text.front() != ' ' && text.back() != ' ')
-        return;
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        text.clear();
-        return;
-    }
-    text.erase(text.find_last_not_of(' ') + 1);
-    text.erase(0, first);
-}
-
-} // namespace
-
-std::int16_t Frm_TaBrel::CountStr(std::string& text, const std::string& ch) {
-    trimSpaces(text);
+// A unit's collected string is long and usually has no space to lose: it is
+// copied only when it does.
+std::int16_t Frm_TaBrel::CountStr(std::string& text, std::string_view ch) {
+    if (const std::string_view kept = trimmedSpaces(text); kept.size() != text.size())
+        text = std::string(kept);
     if (text.empty() || ch.size() != 1)
         return 0;
     const auto count = std::count(text.begin(), text.end(), ch[0]);

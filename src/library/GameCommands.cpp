@@ -1,29 +1,12 @@
 // "Save Game", "Restore Game" and "Delete Game", and the opening of the stored
 // games at start-up.
+#include "board/BoardText.h"
 #include "board/Frm_TaBrel.h"
 #include "library/GameStore.h"
 
-#include <cmath>
 #include <ctime>
 
 namespace {
-
-// An entry cell as exactly one stored character: its value when that is a whole
-// number from 1 to 9, otherwise "0", so that no cell moves the cells after it.
-char storedDigit(double value) {
-    if (value >= 1 && value <= 9 && value == std::floor(value))
-        return static_cast<char>('0' + static_cast<int>(value));
-    return '0';
-}
-
-// The entry grid in the stored-game format: 81 characters, row by row.
-std::string storedBoard(const CellGrid& grid) {
-    std::string d1;
-    for (int row = 0; row < CellGrid::Size; ++row)
-        for (int col = 0; col < CellGrid::Size; ++col)
-            d1 += storedDigit(grid.value(row, col));
-    return d1;
-}
 
 // `when` in local time, as the date column holds it: "YYYY-MM-DD HH:MM:SS".
 std::string localDateTime(std::chrono::system_clock::time_point when) {
@@ -60,7 +43,7 @@ void Frm_TaBrel::openGameStore() {
 }
 
 void Frm_TaBrel::Command5_Click() {
-    const std::string d1 = storedBoard(Grid2);
+    const std::string d1 = storedBoardText(Grid2);
     if (!store_) {
         tellStoreProblem(programFolder_.empty()
                              ? "The game was not stored: there is no file for stored games."

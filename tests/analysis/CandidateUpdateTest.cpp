@@ -61,13 +61,13 @@ TEST_F(CandidateUpdate, ARepeatedSingleRollsBackToTheSavedSlotWithOneRecord) {
                                       "5........|6........|7........|8........");
     record(saved);
     ASSERT_EQ(form.HistIdx, 500);
-    const std::string grid1Saved = textsOf(form.Grid1);
+    const std::string grid1Saved = joinedTexts(form.Grid1);
     for (int run = 0; run < 2; ++run) { // and again from the same place
         form.Grid3.setText(1, 7, "9");
         form.Command1_Click();
         EXPECT_EQ(form.CandArr[0][0] + form.CandArr[1][0], "44");
         EXPECT_EQ(boardOf(form.Grid3), saved);
-        EXPECT_EQ(textsOf(form.Grid1), grid1Saved);
+        EXPECT_EQ(joinedTexts(form.Grid1), grid1Saved);
         EXPECT_EQ(form.HistIdx, 500);
         EXPECT_EQ(boardOf(form.HistGrid3, 499), saved);
         EXPECT_EQ(boardOf(form.HistGrid3, 498 - run), std::string(81, '.')) << "one record a run";

@@ -3,6 +3,7 @@
 // and the drawing characters '|', '-', '+' are ignored.
 #pragma once
 
+#include "board/BoardText.h"
 #include "board/CellGrid.h"
 #include "board/HistArray.h"
 
@@ -17,8 +18,6 @@ void putBoard(CellGrid& grid, std::string_view board);
 // as '.', anything else as '?'.
 std::string boardOf(const CellGrid& grid);
 std::string boardOf(const HistArray& history, int slot);
-// The 81 texts of the grid joined with ','.
-std::string textsOf(const CellGrid& grid);
 
 // A puzzle other than the built-in one, so a board that comes back is told apart.
 inline constexpr std::string_view OtherPuzzle =
