@@ -1,7 +1,7 @@
 // Costs on the board's hot paths: reading cell texts as numbers, starting a
 // fresh form (the batch solver starts one per puzzle), colouring.
 #include "HeadlessShell.h"
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 #include "board/NumericValue.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // runs them, over the kept file of simple and easy puzzles.
 #include "BatchSolve.h"
 #include "HeadlessShell.h"
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>

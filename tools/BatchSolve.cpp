@@ -3,7 +3,7 @@
 
 #include "HeadlessShell.h"
 #include "board/BoardText.h"
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 
 namespace {
 

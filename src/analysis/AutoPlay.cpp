@@ -2,7 +2,7 @@
 // followed by "Update", until the board is solved or nothing moves; and "Stop".
 #include "analysis/SolvingRun.h"
 #include "board/CellText.h"
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 
 #include <array>
 #include <chrono>

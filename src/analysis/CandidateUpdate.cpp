@@ -3,7 +3,7 @@
 #include "analysis/Boxes.h"
 #include "analysis/SolvingRun.h"
 #include "board/CellText.h"
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 #include "board/NumericValue.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // The duplicate check, the win check and "Chk.Dup".
 #include "analysis/Boxes.h"
 #include "board/CellText.h"
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 
 #include <array>
 #include <optional>

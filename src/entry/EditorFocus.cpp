@@ -1,6 +1,6 @@
 // The keyboard focus between the entry grid and its editor, kept as form state:
 // each handler runs once per real change of owner, whoever caused the change.
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 
 namespace {
 

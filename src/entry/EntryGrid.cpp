@@ -1,6 +1,6 @@
 // Typing a new puzzle into the entry grid: the floating editor over the current
 // cell, storing on every cell change, the arrow keys and the two entry modes.
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 #include "entry/KeyCodes.h"
 
 namespace {

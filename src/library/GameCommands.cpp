@@ -1,7 +1,7 @@
 // "Save Game", "Restore Game" and "Delete Game", and the opening of the stored
 // games at start-up.
 #include "board/BoardText.h"
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 #include "library/GameStore.h"
 
 #include <ctime>

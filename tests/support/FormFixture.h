@@ -1,7 +1,7 @@
 // A form started as the program starts it, on a fake shell.
 #pragma once
 
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 #include "support/BoardText.h"
 #include "support/FakeShell.h"
 

@@ -6,7 +6,7 @@
 #include "analysis/SweepMemo.h"
 #include "board/CellGrid.h"
 #include "board/Controls.h"
-#include "board/HistArray.h"
+#include "board/PlaySide.h"
 #include "board/Shell.h"
 #include "library/DropDownList.h"
 
@@ -23,7 +23,7 @@ struct GameStoreDeleter {
     void operator()(GameStore* store) const;
 };
 
-class Frm_TaBrel {
+class Frm_TaBrel : public PlaySide {
 public:
     // The stored games are kept in `programFolder`; with none the form has no
     // store: the list stays empty and no file is touched.
@@ -31,40 +31,16 @@ public:
     Frm_TaBrel(const Frm_TaBrel&) = delete;
     Frm_TaBrel& operator=(const Frm_TaBrel&) = delete;
 
-    // Controls.
-    CellGrid Grid1; // candidate grid
+    // Controls; the play and candidate grids are the play side's.
     CellGrid Grid2; // entry grid, on "Add a New Game"
-    CellGrid Grid3; // play grid, on "Play Game"
     TextBox Text1;  // floating editor of the entry grid
     TextBox Text2;  // digit for "Put In the Grid"
     CheckBox Check1;
     TabArea SSTab2;
 
-    // Form state. Row 9 and column 9 of the arrays never reach a grid.
-    // The candidate strings the last sweep of "Update" or "Clue" worked out; it
-    // showed them in Grid1 too, unless it was taken back. Only the sweeps and
-    // "Default Game" write them, and always together with Grid1: the sweeps rely
-    // on that to skip the cells whose candidates did not change.
-    std::array<std::array<std::string, 10>, 10> CandArr;
-    HistArray HistGrid1;
-    HistArray HistGrid3;
-    std::int16_t HistIdx = 0; // the slot shown, 0..500
+    // Form state beside the play side's.
     bool EditorDetached = false;
     bool StopFlag = false;
-
-    // Shared procedures.
-    // Trims spaces off `text` in place, then counts the characters equal to `ch`
-    // (0 when `ch` is not one character).
-    std::int16_t CountStr(std::string& text, std::string_view ch);
-    // `text` without its first occurrence of `d`; exactly one character is removed.
-    static std::string strless(const std::string& text, const std::string& d);
-    // Records both play-side grids into history slot HistIdx.
-    void FILLARRAY();
-    // Colours both play-side grids from their contents; Grid1 ends current at (8, 8).
-    void ColorMe();
-    // Moves HistIdx to the next slot for a new record. At the last slot the oldest
-    // board is dropped instead, so the newest 501 boards stay reachable.
-    void NextHistSlot();
 
     // Start-up and the play-grid buttons.
     void Form_Load();
@@ -136,20 +112,11 @@ public:
     void Command5_Click();   // "Save Game"
     void Command6_Click();   // "Restore Game"
     void Command10_Click();  // "Delete Game"
-    // Puts a stored game's board text (81 characters, "1"-"9" a given, "0" empty)
-    // on the cleared play grid as "Restore Game" does: leniently (any other
-    // character, and any cell past the end, is empty), givens cyan, a fresh history
-    // in slot 0, the editor detached. Grid1 keeps what it shows.
-    void showStoredBoard(std::string_view d1);
+    // Puts `board` on the play grid as a fresh game (showAsFreshGame) and detaches
+    // the editor, which is left holding the last text the loading put in a cell.
+    void showStoredBoard(std::string_view board);
 
 private:
-    // Board and game state.
-    void writeBuiltInPuzzle();
-    void makeCellsSquare();
-    void showHistorySlot();
-    // Shows history slot `slot` (0..500) in both grids, coloured from content.
-    void revertTo(std::int16_t slot);
-
     Shell& shell_;
 
     // Analysis and solving.

@@ -1,19 +1,14 @@
 // The small procedures every command shares, and the recording of a history slot.
+#include "board/PlaySide.h"
+
 #include "board/CellText.h"
-#include "board/Frm_TaBrel.h"
 
 #include <algorithm>
 #include <limits>
 
-Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
-    : shell_(shell), programFolder_(std::move(programFolder)) {
-    Text2.setText("0");
-    wireEntryGrid();
-}
-
 // A unit's collected string is long and usually has no space to lose: it is
 // copied only when it does.
-std::int16_t Frm_TaBrel::CountStr(std::string& text, std::string_view ch) {
+std::int16_t PlaySide::CountStr(std::string& text, std::string_view ch) {
     if (const std::string_view kept = trimmedSpaces(text); kept.size() != text.size())
         text = std::string(kept);
     if (text.empty() || ch.size() != 1)
@@ -23,7 +18,7 @@ std::int16_t Frm_TaBrel::CountStr(std::string& text, std::string_view ch) {
         std::min<long>(count, std::numeric_limits<std::int16_t>::max()));
 }
 
-std::string Frm_TaBrel::strless(const std::string& text, const std::string& d) {
+std::string PlaySide::strless(const std::string& text, const std::string& d) {
     const auto p = text.find(d);
     if (p == std::string::npos)
         return text;
@@ -32,12 +27,12 @@ std::string Frm_TaBrel::strless(const std::string& text, const std::string& d) {
     return rest;
 }
 
-void Frm_TaBrel::FILLARRAY() {
+void PlaySide::FILLARRAY() {
     HistGrid1.record(HistIdx, Grid1);
     HistGrid3.record(HistIdx, Grid3);
 }
 
-void Frm_TaBrel::NextHistSlot() {
+void PlaySide::NextHistSlot() {
     if (HistIdx < HistArray::Slots - 1) {
         ++HistIdx;
         return;
