@@ -8,9 +8,8 @@ constexpr int CellUnits = 500; // square cells on all three grids
 } // namespace
 
 Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
-    : shell_(shell), programFolder_(std::move(programFolder)) {
+    : EntryGrid(shell, SSTab2), shell_(shell), programFolder_(std::move(programFolder)) {
     Text2.setText("0");
-    wireEntryGrid();
 }
 
 void Frm_TaBrel::Form_Load() {

@@ -8,6 +8,7 @@
 #include "board/Controls.h"
 #include "board/PlaySide.h"
 #include "board/Shell.h"
+#include "entry/EntryGrid.h"
 #include "library/DropDownList.h"
 
 #include <array>
@@ -23,24 +24,21 @@ struct GameStoreDeleter {
     void operator()(GameStore* store) const;
 };
 
-class Frm_TaBrel : public PlaySide {
+// The form's controls and flags that belong to no one subsystem.
+struct FormState {
+    TabArea SSTab2;
+    TextBox Text2; // digit for "Put In the Grid"
+    // Set by "Stop"; a run of "Auto Play" reads it before each pass.
+    bool StopFlag = false;
+};
+
+class Frm_TaBrel : public FormState, public PlaySide, public EntryGrid {
 public:
     // The stored games are kept in `programFolder`; with none the form has no
     // store: the list stays empty and no file is touched.
     explicit Frm_TaBrel(Shell& shell, std::filesystem::path programFolder = {});
     Frm_TaBrel(const Frm_TaBrel&) = delete;
     Frm_TaBrel& operator=(const Frm_TaBrel&) = delete;
-
-    // Controls; the play and candidate grids are the play side's.
-    CellGrid Grid2; // entry grid, on "Add a New Game"
-    TextBox Text1;  // floating editor of the entry grid
-    TextBox Text2;  // digit for "Put In the Grid"
-    CheckBox Check1;
-    TabArea SSTab2;
-
-    // Form state beside the play side's.
-    bool EditorDetached = false;
-    bool StopFlag = false;
 
     // Start-up and the play-grid buttons.
     void Form_Load();
@@ -70,43 +68,6 @@ public:
     // ended at the duplicate message or did not run.
     int autoPlayPasses() const { return autoPlayPasses_; }
 
-    // New-game entry: the entry grid Grid2 and its floating editor Text1.
-    //
-    // The keyboard focus is form state, so the focus rules run without a window.
-    // focusOwner() is the control that has it as far as these handlers care. The
-    // window reports each real move of its focus with focusMovedTo / focusLeft
-    // (repeats, and the window losing or regaining activation, are not moves);
-    // when the form itself gives the editor the focus it raises onFocusTaken and
-    // the window asks its toolkit for the focus to match. The handlers below run
-    // only on a change of owner, so each focus event reaches them exactly once.
-    enum class Focus { Elsewhere, Grid2, Text1 };
-    Focus focusOwner() const { return focus_; }
-    // Moves the focus to `owner`; on a change raises Text1_LostFocus when the
-    // editor had it, then Text1_GotFocus or Grid2_ReattachEditor for the new owner.
-    void focusMovedTo(Focus owner);
-    // `owner` lost the focus to a control the form does not watch.
-    void focusLeft(Focus owner);
-    // Gives the editor the focus. Fails, changing nothing, while its page is not
-    // the one shown or the editor is hidden. Hiding the editor does not move the
-    // focus: a placement hides and shows it while the user keeps typing.
-    bool Text1_SetFocus();
-    std::function<void()> onFocusTaken;
-
-    void Grid2_CellLeaving();    // stores the editor's text into the cell being left
-    void Grid2_CellEntered();    // places the editor over the new current cell
-    void Grid2_ReattachEditor(); // the grid got the focus: attaches a detached editor
-    void Text1_GotFocus();
-    void Text1_LostFocus();
-    // The arrow keys move the current cell; KeyCode is a desktop key code (KeyCodes.h).
-    void Text1_KeyDown(int& KeyCode, int Shift);
-    // A typed character; setting KeyAscii to 0 swallows it.
-    void Text1_KeyPress(int& KeyAscii);
-    // Spends the box's first-key marker (its tag: "0" armed, "1" spent) on a key
-    // typed with the caret at its resting place (0, or the end of a right-aligned
-    // text). A digit, or with `anyKey` any key but Escape, Enter and Backspace,
-    // empties the box first. Returns true.
-    static bool ClearOnFirstKey(TextBox& box, int KeyAscii, bool anyKey);
-
     // Game store.
     DropDownList DataCombo1; // the stored games, newest first
     void Command5_Click();   // "Save Game"
@@ -127,13 +88,6 @@ private:
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
     SweepMemo memo_;
     int autoPlayPasses_ = 0;
-
-    // New-game entry.
-    void wireEntryGrid();
-    void placeEditor();
-    void advanceCell();
-
-    Focus focus_ = Focus::Elsewhere;
 
     // Game store.
     void openGameStore();
