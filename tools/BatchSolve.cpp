@@ -1,20 +1,22 @@
-// A puzzle run the way the window would run it, minus the window.
+// A puzzle run the way the window would run it, minus the window and the form.
 #include "BatchSolve.h"
 
-#include "HeadlessShell.h"
+#include "HeadlessHost.h"
+#include "analysis/Analysis.h"
 #include "board/BoardText.h"
-#include "form/Frm_TaBrel.h"
 
 namespace {
 
 constexpr int Size = CellGrid::Size;
 
-std::string outcomeOf(const HeadlessShell& shell) {
-    for (const std::string& text : shell.messages) {
-        if (text == "Wrong Game...Duplicates Found")
-            return "duplicates";
-        if (text.starts_with("Successfully Completed in "))
-            return "solved";
+const char* nameOf(AutoPlayEnd end) {
+    switch (end) {
+    case AutoPlayEnd::Solved:
+        return "solved";
+    case AutoPlayEnd::Duplicates:
+        return "duplicates";
+    case AutoPlayEnd::Stopped:
+        break;
     }
     return "stopped";
 }
@@ -31,30 +33,35 @@ std::optional<Press> pressNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// The play side as start-up leaves it, then the puzzle as "Restore Game" loads it.
 PuzzleResult runPuzzle(std::string_view puzzle, Press press, bool withGrid1) {
-    HeadlessShell shell;
-    Frm_TaBrel form(shell);
-    form.Form_Load();
-    form.Grid3.clear();
-    form.showStoredBoard(puzzle);
+    PlaySide play;
+    play.showBuiltInPuzzle();
+    play.Grid3.clear();
+    play.showAsFreshGame(puzzle);
+    Analysis analysis(play);
+    HeadlessHost host;
+    PuzzleResult result;
+    result.outcome = "-";
     switch (press) {
-    case Press::AutoPlay:
-        form.Cmd_findodd_Click();
-        break;
-    case Press::Update:
-        form.Command1_Click();
-        break;
-    case Press::Clue:
-        form.Command13_Click();
+    case Press::AutoPlay: {
+        const bool neverStopped = false;
+        const AutoPlayOutcome outcome = analysis.autoPlay(host, neverStopped);
+        result.outcome = nameOf(outcome.end);
+        result.passes = outcome.passes;
         break;
     }
-    PuzzleResult result;
-    result.board = boardLine(form.Grid3, '0');
-    result.outcome = press == Press::AutoPlay ? outcomeOf(shell) : "-";
-    result.passes = form.autoPlayPasses();
-    result.histIdx = form.HistIdx;
+    case Press::Update:
+        analysis.update(host);
+        break;
+    case Press::Clue:
+        analysis.clue(host);
+        break;
+    }
+    result.board = boardLine(play.Grid3, '0');
+    result.histIdx = play.HistIdx;
     if (withGrid1)
-        result.grid1 = joinedTexts(form.Grid1);
+        result.grid1 = joinedTexts(play.Grid1);
     return result;
 }
 

@@ -3,12 +3,13 @@
 // of their subsystem; the window only draws this state and forwards events to it.
 #pragma once
 
-#include "analysis/SweepMemo.h"
+#include "analysis/Analysis.h"
 #include "board/CellGrid.h"
 #include "board/Controls.h"
 #include "board/PlaySide.h"
 #include "board/Shell.h"
 #include "entry/EntryGrid.h"
+#include "form/Messages.h"
 #include "library/DropDownList.h"
 
 #include <array>
@@ -52,13 +53,9 @@ public:
     // Analysis and solving. "Update", "Clue" and "Auto Play" do nothing when
     // clicked while one of them runs (their yields let clicks through); "Stop"
     // always works.
-    // True when a digit repeats in a row, column or box of Grid3, or among the
-    // cells of Grid1 that hold one character. A Grid3 value above 0 that is not a
-    // whole digit 1-9 counts as a repetition. Leaves both grids' current cells
-    // where the scan stopped.
-    bool chkdup();
-    // True when chkdup finds nothing and every Grid3 cell has a value other than 0.
-    bool FindWin();
+    // True when Analysis::chkdup meets a repetition.
+    bool chkdup() { return analysis_.chkdup().has_value(); }
+    bool FindWin() { return analysis_.FindWin(); }
     void Command9_Click();    // "Chk.Dup"
     void Command1_Click();    // "Update"
     void Command13_Click();   // "Clue"
@@ -80,13 +77,12 @@ public:
 private:
     Shell& shell_;
 
-    // Analysis and solving.
-    void runUpdate();
-    bool sweep(std::int16_t saved);
-    void finishRun();
+    MsgAnswer show(const Message& message);
+    template <typename Run>
+    void runAlone(Run run);
 
+    Analysis analysis_{*this};
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
-    SweepMemo memo_;
     int autoPlayPasses_ = 0;
 
     // Game store.
