@@ -2,6 +2,8 @@
 // outcome in the words of Messages.h.
 #include "form/Frm_TaBrel.h"
 
+#include "board/BoardText.h"
+
 namespace {
 
 constexpr int CellUnits = 500; // square cells on all three grids
@@ -9,13 +11,15 @@ constexpr int CellUnits = 500; // square cells on all three grids
 } // namespace
 
 Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
-    : EntryGrid(shell, SSTab2), shell_(shell), programFolder_(std::move(programFolder)) {
+    : EntryGrid(shell, SSTab2), shell_(shell), games_(std::move(programFolder)) {
     Text2.setText("0");
     analysis_.onPlaced = [this](std::string_view text) { Text1.setText(std::string(text)); };
 }
 
 void Frm_TaBrel::Form_Load() {
-    openGameStore();
+    const StoreOpening opening = games_.open();
+    showIfAny(openingMessage(opening, games_.file()));
+    DataCombo1.setEntries(games_.entries());
     EditorDetached = true;
     Command2_Click();
 }
@@ -46,6 +50,35 @@ void Frm_TaBrel::Command7_Click() {
 
 void Frm_TaBrel::Command8_Click() {
     Grid2.clear();
+}
+
+void Frm_TaBrel::Command5_Click() {
+    const StoreChange change = games_.save(storedBoardText(Grid2), shell_.now());
+    showIfAny(saveMessage(change, games_.file()));
+    if (change.state == StoreChange::State::Done)
+        DataCombo1.setEntries(games_.entries());
+}
+
+// A failing step is skipped without a message: with no game to read, the play
+// grid ends empty.
+void Frm_TaBrel::Command6_Click() {
+    Text1.setText("");
+    Grid3.clear();
+    showStoredBoard(games_.restore(DataCombo1.selectedBookmark()));
+}
+
+// With no entry selected the current game is the one meant, as for Restore; the
+// question names it.
+void Frm_TaBrel::Command10_Click() {
+    const std::optional<std::string> id = games_.chooseForDelete(DataCombo1.selectedBookmark());
+    if (!id || show(deleteQuestion(*id)) != MsgAnswer::Yes)
+        return;
+    const StoreChange change = games_.deleteCurrent();
+    showIfAny(deleteMessage(change, *id, games_.file()));
+    if (change.state != StoreChange::State::Done)
+        return;
+    DataCombo1.setEntries(games_.entries());
+    DataCombo1.setText(games_.currentLabel());
 }
 
 // The editor was handed every cell's text in turn, then "" for each cell erased:
@@ -99,8 +132,7 @@ void Frm_TaBrel::Cmd_findodd_Click() {
         shell_.showTab(0);
         const AutoPlayOutcome outcome = analysis_.autoPlay(shell_, StopFlag);
         autoPlayPasses_ = outcome.passes;
-        if (const std::optional<Message> message = autoPlayMessage(outcome))
-            show(*message);
+        showIfAny(autoPlayMessage(outcome));
     });
 }
 
@@ -114,4 +146,9 @@ void Frm_TaBrel::Command9_Click() {
 
 MsgAnswer Frm_TaBrel::show(const Message& message) {
     return shell_.msgBox(message.text, message.buttons, message.icon, message.caption);
+}
+
+void Frm_TaBrel::showIfAny(const std::optional<Message>& message) {
+    if (message)
+        show(*message);
 }

@@ -1,29 +1,20 @@
-// The one window's form: its grids and controls as plain state, the state kept
-// beside them, and every handler and procedure. Members are defined in the folder
-// of their subsystem; the window only draws this state and forwards events to it.
+// The one window's form: the play side, the entry grid, the stored games and the
+// few controls no subsystem owns, with every handler the window calls. Each
+// handler calls its subsystem and tells the outcome in the words of Messages.h;
+// the window only draws this state and forwards events to it.
 #pragma once
 
 #include "analysis/Analysis.h"
-#include "board/CellGrid.h"
 #include "board/Controls.h"
 #include "board/PlaySide.h"
 #include "board/Shell.h"
 #include "entry/EntryGrid.h"
 #include "form/Messages.h"
-#include "library/DropDownList.h"
+#include "store/DropDownList.h"
+#include "store/StoredGames.h"
 
-#include <array>
-#include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
 #include <string_view>
-
-class GameStore;
-struct GameStoreDeleter {
-    void operator()(GameStore* store) const;
-};
 
 // The form's controls and flags that belong to no one subsystem.
 struct FormState {
@@ -40,6 +31,8 @@ public:
     explicit Frm_TaBrel(Shell& shell, std::filesystem::path programFolder = {});
     Frm_TaBrel(const Frm_TaBrel&) = delete;
     Frm_TaBrel& operator=(const Frm_TaBrel&) = delete;
+
+    DropDownList DataCombo1; // the stored games, newest first
 
     // Start-up and the play-grid buttons.
     void Form_Load();
@@ -66,32 +59,23 @@ public:
     int autoPlayPasses() const { return autoPlayPasses_; }
 
     // Game store.
-    DropDownList DataCombo1; // the stored games, newest first
-    void Command5_Click();   // "Save Game"
-    void Command6_Click();   // "Restore Game"
-    void Command10_Click();  // "Delete Game"
-    // Puts `board` on the play grid as a fresh game (showAsFreshGame) and detaches
-    // the editor, which is left holding the last text the loading put in a cell.
+    void Command5_Click();  // "Save Game"
+    void Command6_Click();  // "Restore Game"
+    void Command10_Click(); // "Delete Game"
+    // Puts `board` on the play grid as a fresh game (PlaySide::showAsFreshGame)
+    // and detaches the editor, which is left holding the last text the loading
+    // put in a cell.
     void showStoredBoard(std::string_view board);
 
 private:
-    Shell& shell_;
-
     MsgAnswer show(const Message& message);
+    void showIfAny(const std::optional<Message>& message);
     template <typename Run>
     void runAlone(Run run);
 
+    Shell& shell_;
     Analysis analysis_{*this};
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
     int autoPlayPasses_ = 0;
-
-    // Game store.
-    void openGameStore();
-    void requeryGames();
-    void reloadGameList();
-    std::string storeFile() const;
-    void tellStoreProblem(const std::string& text);
-
-    std::filesystem::path programFolder_;
-    std::unique_ptr<GameStore, GameStoreDeleter> store_; // none when no file can be used
+    StoredGames games_;
 };

@@ -1,6 +1,6 @@
 // "Save Game", "Restore Game", "Delete Game" and start-up against a real database
 // file in a fresh folder.
-#include "library/GameStore.h"
+#include "store/GameStore.h"
 #include "support/FormFixture.h"
 #include "support/TempFolder.h"
 
