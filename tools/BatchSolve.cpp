@@ -41,14 +41,11 @@ PuzzleResult runPuzzle(std::string_view puzzle, Press press, bool withGrid1) {
     play.showAsFreshGame(puzzle);
     Analysis analysis(play);
     HeadlessHost host;
-    PuzzleResult result;
-    result.outcome = "-";
+    std::optional<AutoPlayOutcome> autoPlayed;
     switch (press) {
     case Press::AutoPlay: {
         const bool neverStopped = false;
-        const AutoPlayOutcome outcome = analysis.autoPlay(host, neverStopped);
-        result.outcome = nameOf(outcome.end);
-        result.passes = outcome.passes;
+        autoPlayed = analysis.autoPlay(host, neverStopped);
         break;
     }
     case Press::Update:
@@ -58,11 +55,9 @@ PuzzleResult runPuzzle(std::string_view puzzle, Press press, bool withGrid1) {
         analysis.clue(host);
         break;
     }
-    result.board = boardLine(play.Grid3, '0');
-    result.histIdx = play.HistIdx;
-    if (withGrid1)
-        result.grid1 = joinedTexts(play.Grid1);
-    return result;
+    return {boardLine(play.Grid3, '0'), autoPlayed ? nameOf(autoPlayed->end) : "-",
+            autoPlayed ? autoPlayed->passes : 0, play.HistIdx,
+            withGrid1 ? joinedTexts(play.Grid1) : ""};
 }
 
 std::string formatResult(const PuzzleResult& result) {
