@@ -19,6 +19,10 @@ void putBoard(CellGrid& grid, std::string_view board);
 std::string boardOf(const CellGrid& grid);
 std::string boardOf(const HistArray& history, int slot);
 
+// The built-in puzzle as the play grid shows it after start-up.
+inline constexpr std::string_view BuiltInBoard =
+    "5...72......5....8.2.6..9......8..46...2.9...17..5......6..3.2.4....8......42...3";
+
 // A puzzle other than the built-in one, so a board that comes back is told apart.
 inline constexpr std::string_view OtherPuzzle =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
