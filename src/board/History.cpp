@@ -13,8 +13,7 @@ void PlaySide::revertTo(std::int16_t slot) {
     ColorMe();
 }
 
-// Forward has always refused at slot 99; it also refuses at the last slot, where
-// there is nothing beyond to show.
+// Slot 99 is a stop of Forward's own rule; the last slot has nothing beyond it.
 void PlaySide::forward() {
     if (HistIdx == 99 || HistIdx == HistArray::Slots - 1)
         return;

@@ -74,7 +74,7 @@ TEST_F(History, RevertAndForwardWalkTheRecordedBoardsColouringDifferently) {
 }
 
 // The index never leaves 0..500 and the newest 501 boards stay reachable in order;
-// Forward refuses at the last slot and, as it always has, at slot 99.
+// Forward refuses at the last slot and, by its own rule, at slot 99.
 TEST_F(History, RecordingBeyondTheLastSlotDropsTheOldestAndForwardStopsAt99And500) {
     for (int i = 1; i <= 600; ++i) {
         play.Grid3.setText(0, 0, std::to_string(i));
