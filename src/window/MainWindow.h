@@ -22,7 +22,8 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // Builds the controls, then runs the form's start-up. The stored games are kept
-    // in `programFolder`, the folder of the executable unless a test gives another.
+    // in `programFolder`: the one main chooses (see GameFolder.h), the folder of the
+    // executable when none is given.
     explicit MainWindow(QtShell& shell,
                         const QString& programFolder = QCoreApplication::applicationDirPath(),
                         QWidget* parent = nullptr);

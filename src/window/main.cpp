@@ -1,7 +1,11 @@
 // Starts the program: one window, the event loop, and the end when it closes.
+#include "store/GameFolder.h"
 #include "window/MainWindow.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,6 +21,28 @@ bool displayAvailable() {
     return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
+// The identity the desktop knows the program by: its menu entry, its icon, and
+// the data folder ~/.local/share/tabrel (an organisation name would nest it).
+void nameTheProgram() {
+    QApplication::setApplicationName("tabrel");
+    QApplication::setOrganizationDomain("tabrel.org");
+    QGuiApplication::setDesktopFileName("org.tabrel.Tabrel");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.tabrel.Tabrel"));
+}
+
+std::filesystem::path toPath(const QString& folder) {
+    return QFile::encodeName(folder).toStdString();
+}
+
+// Beside the executable, or in the user's data folder when the program is
+// installed where the user cannot write.
+QString gamesFolder() {
+    const std::filesystem::path folder =
+        gameFolder(toPath(QCoreApplication::applicationDirPath()),
+                   toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    return QFile::decodeName(folder.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -27,9 +53,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ProgramTitle);
+    nameTheProgram();
     QtShell shell;
-    MainWindow window(shell);
+    MainWindow window(shell, gamesFolder());
     window.show();
     return QApplication::exec();
 }

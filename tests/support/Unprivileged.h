@@ -1,0 +1,46 @@
+// Runs a check as a user without privileges: an administrator writes through
+// permission bits, so a test of what a user may not write must not run as one.
+#pragma once
+
+#include <functional>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The user the checks run as when the tests run as root.
+inline constexpr uid_t UnprivilegedId = 65534;
+
+// Runs `check` in a child process, as UnprivilegedId when the tests run as root
+// (else as the user running them), and returns the text it returned. The child
+// sees the files the parent made, so they must be readable by that user.
+inline std::string asUnprivilegedUser(const std::function<std::string()>& check) {
+    int channel[2];
+    if (pipe(channel) != 0) {
+        ADD_FAILURE() << "pipe";
+        return {};
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(UnprivilegedId) != 0 ||
+                               setuid(UnprivilegedId) != 0))
+            _exit(2);
+        const std::string result = check();
+        const bool written =
+            write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
+        _exit(written ? 0 : 3);
+    }
+    close(channel[1]);
+    std::string result;
+    char buffer[4096];
+    for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(got));
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "the unprivileged check did not finish: status " << status;
+    return result;
+}
