@@ -87,7 +87,12 @@ CellEditor::CellEditor(Frm_TaBrel& form, GridView* grid, QWidget* page)
     setFrame(false);
     form_.Text1.onChanged = [this] { showForm(); };
     form_.onFocusTaken = [this] { followFormFocus(); };
-    connect(this, &QLineEdit::textEdited, this, &CellEditor::takeEdit);
+    // Every change of the text reaches the form, typed or set by another program;
+    // a text set is no key press, so no key handler runs for it.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!syncing_)
+            takeText(text);
+    });
     connect(this, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
         if (!syncing_)
             form_.Text1.setCaret(toFormCaret(text(), position));
@@ -179,10 +184,10 @@ void CellEditor::place(const UnitRect& rect) {
     setTextMargins(height / 4, 0, 0, 0);
 }
 
-void CellEditor::takeEdit(const QString& edited) {
+void CellEditor::takeText(const QString& text) {
     const QScopedValueRollback echoes(syncing_, true);
-    form_.Text1.setText(edited.toStdString());
-    form_.Text1.setCaret(toFormCaret(edited, cursorPosition()));
+    form_.Text1.setText(text.toStdString());
+    form_.Text1.setCaret(toFormCaret(text, cursorPosition()));
 }
 
 void CellEditor::followFormFocus() {

@@ -24,7 +24,7 @@ private:
     bool handlersSwallow(const QKeyEvent& event);
     void showForm();
     void place(const UnitRect& rect);
-    void takeEdit(const QString& edited);
+    void takeText(const QString& text);
     void followFormFocus();
     void followGrid();
 

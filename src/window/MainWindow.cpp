@@ -149,15 +149,19 @@ QPushButton* MainWindow::button(const char* objectName, const char* caption,
     return button;
 }
 
-// The form's text box is the truth; the line edit shows it and reports the user's typing.
+// The form's text box is the truth; the line edit shows it and reports every change
+// of its text, typed or set by another program (a screen reader, an automation
+// tool). The form's own text coming back from the edit is no change.
 void MainWindow::bindTextBox(QLineEdit* edit, TextBox& box) {
     auto show = [edit, &box] {
         if (edit->text().toStdString() != box.text())
             edit->setText(QString::fromStdString(box.text()));
     };
     box.onChanged = show;
-    connect(edit, &QLineEdit::textEdited, this,
-            [&box](const QString& text) { box.setText(text.toStdString()); });
+    connect(edit, &QLineEdit::textChanged, this, [&box](const QString& text) {
+        if (text.toStdString() != box.text())
+            box.setText(text.toStdString());
+    });
     show();
 }
 
@@ -169,6 +173,7 @@ void MainWindow::bindGameList() {
     auto show = [this, &list] {
         // Only the user's own changes may reach the form.
         const QSignalBlocker blocker(DataCombo1);
+        const QSignalBlocker editBlocker(DataCombo1->lineEdit());
         if (!showsEntries(DataCombo1, list.entries())) {
             DataCombo1->clear();
             for (const ListEntry& entry : list.entries())
@@ -183,7 +188,12 @@ void MainWindow::bindGameList() {
     list.onChanged = show;
     connect(DataCombo1, &QComboBox::currentIndexChanged, this,
             [&list](int index) { list.select(index); });
-    connect(DataCombo1->lineEdit(), &QLineEdit::textEdited, this,
-            [&list](const QString& text) { list.setText(text.toStdString()); });
+    // The combo box shows a chosen entry's label before it reports the choice; that
+    // text is the choice's, which select() puts in the edit field itself.
+    connect(
+        DataCombo1->lineEdit(), &QLineEdit::textChanged, this, [this, &list](const QString& text) {
+            if (DataCombo1->currentIndex() == list.selected() && text.toStdString() != list.text())
+                list.setText(text.toStdString());
+        });
     show();
 }
