@@ -1,6 +1,8 @@
-// Starts the program: one window, the event loop, and the end when it closes.
+// Starts the program: one window, the event loop, and the end when the window
+// closes or the system asks the program to end.
 #include "store/GameFolder.h"
 #include "window/MainWindow.h"
+#include "window/SignalEnd.h"
 
 #include <QApplication>
 #include <QFile>
@@ -53,9 +55,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    SignalEnd ending;
     nameTheProgram();
     QtShell shell;
     MainWindow window(shell, gamesFolder());
+    // A signal answered during start-up (a message box runs events) ends it here.
+    if (ending.requested())
+        return 0;
     window.show();
     return QApplication::exec();
 }
