@@ -3,8 +3,10 @@
 #include "store/GameStore.h"
 #include "support/FormFixture.h"
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <stdlib.h>
@@ -147,6 +149,42 @@ TEST_F(GameCommands, AnUnusableFileIsToldOnceAtStartUpAndNeverTouched) {
         EXPECT_EQ(boardOf(start.Grid3), cellsOf(BuiltInBoard));
         EXPECT_EQ(contentsOf(file), before);
     }
+}
+
+// A file the user may read but not write is listed and restored from; Save and
+// Delete say they could not write, and the file keeps every byte. The check runs
+// as a user the file's bits bind, and first proves that user cannot write it.
+TEST_F(GameCommands, AReadOnlyFileIsRestoredFromAndRefusesSaveAndDeleteWithTheirMessages) {
+    for (const char* d1 : {"1", "2"})
+        GameStore(file()).addNew("2026-12-05 10:00:00", std::string(81, d1[0]));
+    std::filesystem::permissions(file(), std::filesystem::perms(0444));
+    std::filesystem::permissions(folder.path(), std::filesystem::perms(0555));
+    const std::string before = contentsOf(file());
+    const std::string seen = asUnprivilegedUser([&] {
+        if (open(file().c_str(), O_WRONLY) >= 0)
+            return std::string("the file can be written");
+        FakeShell alone;
+        for (MsgAnswer answer : {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Yes, MsgAnswer::Ok})
+            alone.messages.answerNext(answer);
+        Frm_TaBrel start{alone, folder.path()};
+        start.Form_Load();
+        start.Command6_Click();
+        std::string seen = boardOf(start.Grid3) + " " +
+                           std::to_string(start.DataCombo1.entries().size()) + " listed\n";
+        start.Command5_Click();
+        start.Command10_Click();
+        for (const std::string& text : alone.messages.texts())
+            seen += text + "\n";
+        return seen;
+    });
+    std::filesystem::permissions(folder.path(), std::filesystem::perms(0755));
+    const std::string name = "\"" + file().string() + "\"";
+    EXPECT_EQ(seen, std::string(81, '2') + " 2 listed\n" + "The stored games in " + name +
+                        " are read-only: games can be restored, but not saved or deleted.\n" +
+                        "The game was not stored in " + name + ": the file is read-only.\n" +
+                        "Are you sure to Delete Game 2\n" + "Game 2 was not deleted from " + name +
+                        ": the file is read-only.\n");
+    EXPECT_EQ(contentsOf(file()), before);
 }
 
 } // namespace

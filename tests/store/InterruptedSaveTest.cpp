@@ -1,0 +1,86 @@
+// Saves cut off by the process being killed: the file stays whole, and every save
+// that was reported committed is in it.
+#include "store/StoredGames.h"
+#include "support/TempFolder.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Kills = 60;
+
+// Saves in a loop until killed, writing each saved game's id down `report` once
+// its transaction has committed. Never returns.
+[[noreturn]] void saveUntilKilled(const std::filesystem::path& folder, int report) {
+    StoredGames games(folder);
+    if (games.open().state != StoreOpening::State::Usable)
+        _exit(2);
+    for (std::int64_t n = 0;; ++n) {
+        const std::string board = std::to_string(n) + std::string(80, '5');
+        if (games.save(board.substr(0, 81), std::chrono::system_clock::now()).state !=
+            StoreChange::State::Done)
+            _exit(3);
+        const Bookmark id = games.entries().front().bookmark;
+        if (write(report, &id, sizeof id) != sizeof id)
+            _exit(4);
+    }
+}
+
+// Starts a saver, kills it after `delay`, and returns the ids it reported.
+std::vector<Bookmark> killASaver(const std::filesystem::path& folder,
+                                 std::chrono::microseconds delay) {
+    int channel[2];
+    EXPECT_EQ(pipe(channel), 0);
+    const pid_t saver = fork();
+    if (saver == 0) {
+        close(channel[0]);
+        saveUntilKilled(folder, channel[1]);
+    }
+    close(channel[1]);
+    std::this_thread::sleep_for(delay);
+    kill(saver, SIGKILL);
+    int status = 0;
+    waitpid(saver, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status)) << "the saver stopped on its own: status " << status;
+    std::vector<Bookmark> ids;
+    Bookmark id = 0;
+    while (read(channel[0], &id, sizeof id) == sizeof id)
+        ids.push_back(id);
+    close(channel[0]);
+    return ids;
+}
+
+TEST(InterruptedSave, AKilledSaveLeavesAWholeFileWithEveryCommittedGame) {
+    TempFolder folder;
+    std::mt19937 random(12);
+    std::uniform_int_distribution<int> delay(0, 30'000);
+    std::vector<Bookmark> committed;
+    for (int kill = 0; kill < Kills; ++kill) {
+        const std::vector<Bookmark> ids =
+            killASaver(folder.path(), std::chrono::microseconds(delay(random)));
+        committed.insert(committed.end(), ids.begin(), ids.end());
+    }
+    ASSERT_GT(committed.size(), static_cast<std::size_t>(Kills)) << "too few saves to cut off";
+
+    // Opening for writing rolls back a save cut off half-way, as the program's start-up does.
+    Database db(folder.path() / GameStoreFileName, Database::Access::ReadWrite);
+    Statement check(db, "pragma integrity_check");
+    ASSERT_TRUE(check.step());
+    EXPECT_EQ(check.text(0), "ok");
+    std::set<Bookmark> stored;
+    Statement rows(db, "select id, length(d1) from table1");
+    while (rows.step()) {
+        stored.insert(rows.integer(0));
+        EXPECT_EQ(rows.integer(1), 81) << "game " << rows.integer(0);
+    }
+    for (Bookmark id : committed)
+        EXPECT_TRUE(stored.count(id)) << "committed game " << id << " is gone";
+}
+
+} // namespace
