@@ -11,6 +11,12 @@ DigitCells cellsByDigit(const Candidates& marks) {
     return cells;
 }
 
+CellSet seenByEvery(CellSet cells) {
+    CellSet seen = AllCells;
+    cells.forEach([&](int cell) { seen = seen & PeerSets[cell]; });
+    return seen;
+}
+
 CellSet bivalueCells(const Candidates& marks) {
     CellSet cells;
     for (int cell = 0; cell < Cells; ++cell)
@@ -39,8 +45,8 @@ void appendCandidates(std::vector<CellDigit>& list, int cell, Digits digits) {
         list.push_back(candidate(cell, firstDigit(digits)));
 }
 
-void appendEliminations(std::vector<CellDigit>& eliminations, CellSet cells, int digit) {
-    cells.forEach([&](int cell) { eliminations.push_back(candidate(cell, digit)); });
+void appendCells(std::vector<CellDigit>& list, CellSet cells, int digit) {
+    cells.forEach([&](int cell) { list.push_back(candidate(cell, digit)); });
 }
 
 } // namespace engine

@@ -13,6 +13,11 @@ namespace engine {
 class CellSet {
 public:
     constexpr CellSet() = default;
+    static constexpr CellSet of(int cell) {
+        CellSet set;
+        set.insert(cell);
+        return set;
+    }
 
     constexpr void insert(int cell) { word(cell) |= bit(cell); }
     constexpr void erase(int cell) { word(cell) &= ~bit(cell); }
@@ -70,10 +75,19 @@ inline constexpr std::array<CellSet, Units> UnitSets = [] {
     return sets;
 }();
 
+inline constexpr CellSet AllCells = [] {
+    CellSet all;
+    for (int cell = 0; cell < Cells; ++cell)
+        all.insert(cell);
+    return all;
+}();
+
 // For each digit d, at index d - 1, the empty cells that still have d among
 // their candidates.
 using DigitCells = std::array<CellSet, 9>;
 DigitCells cellsByDigit(const Candidates& marks);
+// The cells that see every cell of `cells`; every cell when `cells` is empty.
+CellSet seenByEvery(CellSet cells);
 // The empty cells with exactly two candidates.
 CellSet bivalueCells(const Candidates& marks);
 // The two places of `digit` (1-9) in `unit` in unit order, when it has exactly
@@ -85,9 +99,9 @@ int sharedUnit(int a, int b);
 constexpr CellDigit candidate(int cell, int digit) {
     return {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)};
 }
-// The digits of `digits` in `cell`, smallest first.
+// Appends the digits of `digits` in `cell`, smallest first.
 void appendCandidates(std::vector<CellDigit>& list, int cell, Digits digits);
-// `digit` taken from every cell of `cells`, in cell order.
-void appendEliminations(std::vector<CellDigit>& eliminations, CellSet cells, int digit);
+// Appends `digit` in every cell of `cells`, in cell order.
+void appendCells(std::vector<CellDigit>& list, CellSet cells, int digit);
 
 } // namespace engine

@@ -5,8 +5,9 @@
 // proves the start true.
 //
 // Every finder returns the shortest chain that eliminates or places something
-// (ties: the lower start candidate, then breadth-first order), up to a fixed
-// length, or none. Proof: the chain's candidates from one end to the other;
+// (ties: the lower start node, then breadth-first order), up to a fixed length,
+// or none. Proof: the chain's nodes from one end to the other, their sizes in
+// nodeSizes (an almost locked set stands between the two nodes it links);
 // units: the units of its links between cells in chain order, each once.
 #pragma once
 
@@ -25,5 +26,10 @@ std::optional<Step> findXChain(const Candidates& marks);
 std::optional<Step> findXYChain(const Candidates& marks);
 // Any mix of the links above, and weak links between two candidates of a cell.
 std::optional<Step> findAic(const Candidates& marks);
+// As the aic, with groups as nodes: a digit's places in a box-line crossing.
+std::optional<Step> findGroupedAic(const Candidates& marks);
+// As the grouped aic, with strong links through almost locked sets of 2 to 4
+// cells: without one digit the set would be locked, so it holds each other one.
+std::optional<Step> findAlsChain(const Candidates& marks);
 
 } // namespace engine

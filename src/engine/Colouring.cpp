@@ -3,33 +3,38 @@
 
 #include "engine/CellSet.h"
 
+#include <algorithm>
+
 namespace engine {
 
 namespace {
 
+// The cells joined to a root by conjugate pairs, in two colours (the root's
+// first), and the units of those pairs in the order they were found.
 struct Cluster {
-    std::vector<CellDigit> cells;    // breadth-first order
-    std::vector<std::uint8_t> links; // links[i] joins cells[i + 1]
     std::array<CellSet, 2> colours;
+    std::vector<std::uint8_t> links;
+
+    CellSet cells() const { return colours[0] | colours[1]; }
 };
 
 Cluster colourFrom(const Candidates& marks, int digit, int root) {
     Cluster cluster;
-    cluster.cells.push_back(candidate(root, digit));
     cluster.colours[0].insert(root);
-    for (std::size_t next = 0; next < cluster.cells.size(); ++next) {
-        const int cell = cluster.cells[next].cell;
+    std::vector<int> queue{root};
+    for (std::size_t next = 0; next < queue.size(); ++next) {
+        const int cell = queue[next];
         const int colour = cluster.colours[0].contains(cell) ? 0 : 1;
         for (int unit : unitsOf(cell)) {
             const auto places = pairPlaces(marks, unit, digit);
             if (!places)
                 continue;
             const int other = (*places)[0] == cell ? (*places)[1] : (*places)[0];
-            if (cluster.colours[0].contains(other) || cluster.colours[1].contains(other))
+            if (cluster.cells().contains(other))
                 continue;
             cluster.colours[1 - colour].insert(other);
-            cluster.cells.push_back(candidate(other, digit));
             cluster.links.push_back(static_cast<std::uint8_t>(unit));
+            queue.push_back(other);
         }
     }
     return cluster;
@@ -43,33 +48,36 @@ int wrapUnit(CellSet colour) {
     return -1;
 }
 
-CellSet seenByAll(CellSet cells) {
+CellSet seenByAny(CellSet cells) {
     CellSet seen;
     cells.forEach([&](int cell) { seen = seen | PeerSets[cell]; });
     return seen;
 }
 
-std::optional<Step> stepOf(Cluster& cluster, CellSet withDigit, int digit) {
+std::optional<Step> stepOf(const Cluster& cluster, CellSet withDigit, int digit) {
     Step step;
     step.technique = Technique::SimpleColouring;
-    for (int colour = 0; colour < 2; ++colour) {
+    for (int colour = 0; colour < 2 && step.eliminations.empty(); ++colour) {
         const int unit = wrapUnit(cluster.colours[colour]);
         if (unit >= 0) {
-            cluster.links.push_back(static_cast<std::uint8_t>(unit));
-            appendEliminations(step.eliminations, cluster.colours[colour], digit);
-            break;
+            step.units.push_back(static_cast<std::uint8_t>(unit));
+            appendCells(step.eliminations, cluster.colours[colour], digit);
         }
     }
-    if (step.eliminations.empty()) {
-        const CellSet outside = withDigit.without(cluster.colours[0] | cluster.colours[1]);
-        appendEliminations(step.eliminations,
-                           outside & seenByAll(cluster.colours[0]) & seenByAll(cluster.colours[1]),
-                           digit);
-    }
+    if (step.eliminations.empty())
+        appendCells(step.eliminations,
+                    withDigit.without(cluster.cells()) & seenByAny(cluster.colours[0]) &
+                        seenByAny(cluster.colours[1]),
+                    digit);
     if (step.eliminations.empty())
         return std::nullopt;
-    step.proof = std::move(cluster.cells);
-    step.units = std::move(cluster.links);
+    for (const CellSet colour : cluster.colours) {
+        appendCells(step.proof, colour, digit);
+        step.nodeSizes.push_back(static_cast<std::uint8_t>(colour.size()));
+    }
+    for (const std::uint8_t unit : cluster.links)
+        if (std::find(step.units.begin(), step.units.end(), unit) == step.units.end())
+            step.units.push_back(unit);
     return step;
 }
 
@@ -83,9 +91,9 @@ std::optional<Step> findSimpleColouring(const Candidates& marks) {
         byDigit[digit - 1].forEach([&](int root) {
             if (found || done.contains(root))
                 return;
-            Cluster cluster = colourFrom(marks, digit, root);
-            done = done | cluster.colours[0] | cluster.colours[1];
-            if (cluster.cells.size() >= 2)
+            const Cluster cluster = colourFrom(marks, digit, root);
+            done = done | cluster.cells();
+            if (!cluster.links.empty())
                 found = stepOf(cluster, byDigit[digit - 1], digit);
         });
         if (found)

@@ -12,10 +12,10 @@ namespace engine {
 // Digits from 1 up, clusters from their lowest cell; a colour wrap (two cells of
 // one colour share a unit, so that colour is false everywhere) before a colour
 // trap (a cell outside the cluster sees both colours, so it cannot hold the
-// digit). Proof: the cluster from its lowest cell in breadth-first order, the
-// first cell one colour; units[i] is the conjugate unit that joins proof[i + 1]
-// to an earlier cell of the other colour; a wrap adds the unit holding two cells
-// of one colour. None when no cluster eliminates anything.
+// digit). Proof: two nodes, the colour of the cluster's lowest cell, then the
+// other colour, each in cell order. Units: for a wrap the unit holding two cells
+// of one colour first, then the units of the cluster's conjugate pairs. None
+// when no cluster eliminates anything.
 std::optional<Step> findSimpleColouring(const Candidates& marks);
 
 } // namespace engine

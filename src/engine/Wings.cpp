@@ -21,7 +21,7 @@ Step wingStep(Technique technique, const Candidates& marks, int pivot, int first
     appendCandidates(step.proof, first, marks.at(first));
     appendCandidates(step.proof, second, marks.at(second));
     step.units = {unitByte(sharedUnit(pivot, first)), unitByte(sharedUnit(pivot, second))};
-    appendEliminations(step.eliminations, targets, digit);
+    appendCells(step.eliminations, targets, digit);
     return step;
 }
 
@@ -90,7 +90,7 @@ Step wWingStep(int first, int second, int x, int y, const Link& link, CellSet ta
                   candidate(link.nearSecond, x), candidate(second, x), candidate(second, y)};
     step.units = {unitByte(link.unit), unitByte(sharedUnit(first, link.nearFirst)),
                   unitByte(sharedUnit(link.nearSecond, second))};
-    appendEliminations(step.eliminations, targets, y);
+    appendCells(step.eliminations, targets, y);
     return step;
 }
 
