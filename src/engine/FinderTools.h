@@ -29,6 +29,20 @@ inline constexpr std::array<int, Units> ScanOrder = [] {
 // Bit i of a mask: item i, or position i.
 using ItemMasks = std::array<std::uint16_t, 9>;
 
+// The number of bits of a mask of nine bits, without the library call a
+// processor-neutral build makes of std::popcount.
+inline constexpr std::array<std::uint8_t, 512> BitCounts = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (unsigned mask = 1; mask < 512; ++mask)
+        counts[mask] = static_cast<std::uint8_t>(counts[mask & (mask - 1)] + 1);
+    return counts;
+}();
+
+// For every unit and digit, the places of the digit in the unit as
+// Candidates::places gives them, all found in one pass: [unit][digit - 1].
+using UnitPlaces = std::array<ItemMasks, Units>;
+UnitPlaces placesInEveryUnit(const Candidates& marks);
+
 // Calls `found(chosen, covered)` for each set `chosen` of `size` items whose
 // masks together cover exactly `size` positions (`covered`), in lexicographic
 // order of the items, until it returns a step. Items with an empty mask are
@@ -36,11 +50,11 @@ using ItemMasks = std::array<std::uint16_t, 9>;
 template <typename Found>
 std::optional<Step> findLockedSet(const ItemMasks& masks, int size, Found&& found, int from = 0,
                                   std::uint16_t chosen = 0, std::uint16_t covered = 0) {
-    if (std::popcount(chosen) == size)
-        return std::popcount(covered) == size ? found(chosen, covered) : std::nullopt;
+    if (BitCounts[chosen] == size)
+        return BitCounts[covered] == size ? found(chosen, covered) : std::nullopt;
     for (int item = from; item < 9; ++item) {
         const auto more = static_cast<std::uint16_t>(covered | masks[item]);
-        if (masks[item] == 0 || std::popcount(more) > size)
+        if (masks[item] == 0 || BitCounts[more] > size)
             continue;
         const auto with = static_cast<std::uint16_t>(chosen | 1u << item);
         if (auto step = findLockedSet(masks, size, found, item + 1, with, more))

@@ -12,11 +12,11 @@ constexpr Technique FishTechniques[] = {Technique::XWing, Technique::Swordfish,
 
 // Base lines are units `base`..`base` + 8 (the rows or the columns), cover lines
 // the other kind.
-std::optional<Step> fishOn(const Candidates& marks, int digit, int size, Technique technique,
-                           int base, int cover) {
+std::optional<Step> fishOn(const Candidates& marks, const UnitPlaces& unitPlaces, int digit,
+                           int size, Technique technique, int base, int cover) {
     ItemMasks places{};
     for (int i = 0; i < 9; ++i)
-        places[i] = marks.places(base + i, digit);
+        places[i] = unitPlaces[base + i][digit - 1];
     const auto found = [&](std::uint16_t baseLines,
                            std::uint16_t coverLines) -> std::optional<Step> {
         Step step{technique, {}, {}, {}, {}};
@@ -45,10 +45,11 @@ std::optional<Step> findFish(const Candidates& marks, int size) {
     if (size < 2 || size > 4)
         return std::nullopt;
     const Technique technique = FishTechniques[size - 2];
+    const UnitPlaces places = placesInEveryUnit(marks);
     for (int digit = 1; digit <= 9; ++digit) {
-        if (auto step = fishOn(marks, digit, size, technique, rowUnit(0), colUnit(0)))
+        if (auto step = fishOn(marks, places, digit, size, technique, rowUnit(0), colUnit(0)))
             return step;
-        if (auto step = fishOn(marks, digit, size, technique, colUnit(0), rowUnit(0)))
+        if (auto step = fishOn(marks, places, digit, size, technique, colUnit(0), rowUnit(0)))
             return step;
     }
     return std::nullopt;

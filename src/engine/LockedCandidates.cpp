@@ -31,28 +31,26 @@ std::optional<int> boxOfLinePlaces(int line, std::uint16_t places) {
 // where `digit` is locked in the intersection; none when that takes nothing.
 std::optional<Step> lockedStep(const Candidates& marks, Technique technique, int source, int target,
                                int digit) {
-    Step step{technique,
-              {},
-              {},
-              {},
-              {static_cast<std::uint8_t>(source), static_cast<std::uint8_t>(target)}};
     const auto outsideSource = [source](int cell) {
         const auto units = unitsOf(cell);
         return units[0] != source && units[1] != source && units[2] != source;
     };
+    Step step{technique, {}, {}, {}, {}};
     collectCandidates(marks, target, digit, outsideSource, step.eliminations);
     if (step.eliminations.empty())
         return std::nullopt;
     collectCandidates(marks, source, digit, step.proof);
+    step.units = {static_cast<std::uint8_t>(source), static_cast<std::uint8_t>(target)};
     return step;
 }
 
 } // namespace
 
 std::optional<Step> findPointing(const Candidates& marks) {
+    const UnitPlaces unitPlaces = placesInEveryUnit(marks);
     for (int box = 0; box < 9; ++box) {
         for (int digit = 1; digit <= 9; ++digit) {
-            const std::uint16_t places = marks.places(boxUnit(box), digit);
+            const std::uint16_t places = unitPlaces[boxUnit(box)][digit - 1];
             const auto line = places == 0 ? std::nullopt : lineOfBoxPlaces(box, places);
             if (!line)
                 continue;
@@ -64,9 +62,10 @@ std::optional<Step> findPointing(const Candidates& marks) {
 }
 
 std::optional<Step> findClaiming(const Candidates& marks) {
+    const UnitPlaces unitPlaces = placesInEveryUnit(marks);
     for (int line = 0; line < 18; ++line) {
         for (int digit = 1; digit <= 9; ++digit) {
-            const std::uint16_t places = marks.places(line, digit);
+            const std::uint16_t places = unitPlaces[line][digit - 1];
             const auto box = places == 0 ? std::nullopt : boxOfLinePlaces(line, places);
             if (!box)
                 continue;

@@ -31,10 +31,8 @@ std::optional<Step> nakedIn(const Candidates& marks, int unit, int size, Techniq
     return findLockedSet(cellMarks, size, found);
 }
 
-std::optional<Step> hiddenIn(const Candidates& marks, int unit, int size, Technique technique) {
-    ItemMasks digitPlaces{};
-    for (int digit = 1; digit <= 9; ++digit)
-        digitPlaces[digit - 1] = marks.places(unit, digit);
+std::optional<Step> hiddenIn(const Candidates& marks, const ItemMasks& digitPlaces, int unit,
+                             int size, Technique technique) {
     const auto found = [&](std::uint16_t digits, std::uint16_t places) -> std::optional<Step> {
         Step step{technique, {}, {}, {}, {static_cast<std::uint8_t>(unit)}};
         for (int i : bitsOf(places)) {
@@ -71,7 +69,9 @@ std::optional<Step> findHiddenSubset(const Candidates& marks, int size) {
     if (size < 2 || size > 4)
         return std::nullopt;
     const Technique technique = HiddenTechniques[size - 2];
-    return firstInAnyUnit([&](int unit) { return hiddenIn(marks, unit, size, technique); });
+    const UnitPlaces places = placesInEveryUnit(marks);
+    return firstInAnyUnit(
+        [&](int unit) { return hiddenIn(marks, places[unit], unit, size, technique); });
 }
 
 std::optional<Step> findNakedPair(const Candidates& marks) {
