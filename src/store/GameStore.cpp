@@ -1,5 +1,5 @@
 // table1 and the newest-first set of stored games over it.
-#include "library/GameStore.h"
+#include "store/GameStore.h"
 
 #include <algorithm>
 #include <cctype>

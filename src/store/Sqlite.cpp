@@ -1,5 +1,5 @@
 // Connection, statement and transaction over SQLite, with its failures put into words.
-#include "library/Sqlite.h"
+#include "store/Sqlite.h"
 
 #include <sqlite3.h>
 

@@ -1,6 +1,6 @@
 // "Save Game", "Restore Game", "Delete Game" and start-up against a real database
 // file in a fresh folder.
-#include "library/GameStore.h"
+#include "store/GameStore.h"
 #include "support/FormFixture.h"
 #include "support/TempFolder.h"
 
@@ -62,48 +62,6 @@ TEST_F(GameCommands, EveryEntryCellIsStoredAsOneCharacterAndComesBackOnThePlayGr
     later.Form_Load();
     later.Command6_Click();
     EXPECT_EQ(boardOf(later.Grid3), "." + cellsOf(OtherPuzzle).substr(1));
-}
-
-TEST_F(GameCommands, LabelsCarryTheLocalDateOfTheSave) {
-    form.Form_Load();
-    const struct {
-        const char* zone;
-        sys_seconds when;
-        const char* ending;
-    } cases[] = {
-        {"UTC-14", sys_days{year{2026} / 12 / 31} + 12h, "-1/1/27"}, // 14 hours ahead
-        {"UTC", sys_days{year{2026} / 12 / 31} + 23h + 59min + 59s, "-31/12/26"},
-        {"UTC", sys_days{year{2009} / 1 / 2}, "-2/1/09"},
-    };
-    for (const auto& [zone, when, ending] : cases) {
-        setenv("TZ", zone, 1);
-        tzset();
-        shell.clock = when;
-        form.Command5_Click();
-        const std::string label = form.DataCombo1.entries().front().label;
-        EXPECT_TRUE(label.ends_with(ending)) << label;
-    }
-}
-
-// Only a digit 1-9 stays, on cyan; any other character and any cell past the end
-// is empty. The board becomes slot 0 of a fresh history.
-TEST_F(GameCommands, RestoreReadsStoredTextsLenientlyAndStartsAFreshHistory) {
-    const std::string empty(81, '.');
-    const std::pair<std::string, std::string> cases[] = {
-        {"5x0-7. +9" + std::string(71, '0') + "4", "5...7...9" + empty.substr(10) + "4"},
-        {"123", "123" + empty.substr(3)},
-        {std::string(81, '0') + "999", empty}};
-    for (const auto& [d1, board] : cases) {
-        SCOPED_TRACE(d1);
-        form.HistIdx = 7;
-        form.Grid3.clear();
-        form.showStoredBoard(d1);
-        EXPECT_EQ(boardOf(form.Grid3), board);
-        for (int i = 0; i < 81; ++i)
-            EXPECT_EQ(form.Grid3.backColor(i / 9, i % 9), board[i] == '.' ? White : Cyan);
-        EXPECT_EQ(form.HistIdx, 0);
-        EXPECT_EQ(boardOf(form.HistGrid3, 0), board);
-    }
 }
 
 // Delete asks about the selected game, or with none selected about the newest, and

@@ -2,8 +2,8 @@
 // rows with one current row, each row labelled as the list of games shows it.
 #pragma once
 
-#include "library/DropDownList.h"
-#include "library/Sqlite.h"
+#include "store/DropDownList.h"
+#include "store/Sqlite.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,5 +1,5 @@
 // The list of stored games as plain state.
-#include "library/DropDownList.h"
+#include "store/DropDownList.h"
 
 #include <algorithm>
 
