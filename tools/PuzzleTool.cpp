@@ -10,6 +10,8 @@ namespace {
 
 constexpr const char* Help =
     R"(usage: tabrel-puzzle count [FILE]
+       tabrel-puzzle explain [FILE]
+       tabrel-puzzle rate [FILE]
        tabrel-puzzle --help
 
 Puzzles are read from FILE, or from standard input without one, one puzzle a
@@ -21,6 +23,17 @@ count     one line per puzzle: PUZZLE N SOLUTION, where N is the number of
           solutions, 0, 1 or 2 (two or more), and SOLUTION the first solution
           found, "-" when N is 0. Givens that repeat a digit in a row, column
           or box leave no solution.
+
+explain   for each puzzle: its line; one line per step of its logical
+          solution, simplest technique first, "step TECHNIQUE" and what the
+          step places (rRcC=D) or eliminates (rRcC-D), rows and columns 1-9;
+          then "end solved LEVEL SCORE", or "end stuck beyond SCORE" when no
+          technique applies before the board is filled.
+
+rate      one line per puzzle: PUZZLE LEVEL SCORE. LEVEL (easy, medium, hard,
+          expert, beyond) is the level of the hardest technique the logical
+          solution needs; SCORE is 10000 per level plus a weight per step, so
+          it sorts puzzles by level first.
 
 Exit status: 0 success; 1 a line that is not a puzzle (reported with its line
 number, the other lines are still done) or a FILE that cannot be read; 2 an
@@ -34,6 +47,8 @@ struct Command {
 
 constexpr std::array Commands = {
     Command{"count", tool::countCommand},
+    Command{"explain", tool::explainCommand},
+    Command{"rate", tool::rateCommand},
 };
 
 bool asksForHelp(const std::vector<std::string_view>& arguments) {
@@ -52,7 +67,7 @@ int main(int argc, char** argv) {
         return tool::Success;
     }
     if (arguments.empty())
-        return tool::usageError("a command is needed: count");
+        return tool::usageError("a command is needed: count, explain or rate");
     for (const Command& command : Commands)
         if (command.name == arguments.front())
             return command.run(tool::Arguments(arguments).subspan(1));
