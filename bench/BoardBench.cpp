@@ -1,8 +1,7 @@
 // Costs on the board's hot paths: reading cell texts as numbers, starting a
-// fresh form (the batch solver starts one per puzzle), colouring.
-#include "HeadlessShell.h"
-#include "board/Frm_TaBrel.h"
+// fresh play side (the batch solver starts one per puzzle), colouring.
 #include "board/NumericValue.h"
+#include "board/PlaySide.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,22 +16,20 @@ void NumericValueOfCellTexts(benchmark::State& state) {
 }
 BENCHMARK(NumericValueOfCellTexts);
 
-void FreshFormStartUp(benchmark::State& state) {
-    HeadlessShell shell;
+void FreshPlaySideStartUp(benchmark::State& state) {
     for (auto _ : state) {
-        Frm_TaBrel form(shell);
-        form.Form_Load();
-        benchmark::DoNotOptimize(form.HistIdx);
+        PlaySide play;
+        play.showBuiltInPuzzle();
+        benchmark::DoNotOptimize(play.HistIdx);
     }
 }
-BENCHMARK(FreshFormStartUp);
+BENCHMARK(FreshPlaySideStartUp);
 
 void ColorMeOnTheBuiltInPuzzle(benchmark::State& state) {
-    HeadlessShell shell;
-    Frm_TaBrel form(shell);
-    form.Form_Load();
+    PlaySide play;
+    play.showBuiltInPuzzle();
     for (auto _ : state)
-        form.ColorMe();
+        play.ColorMe();
 }
 BENCHMARK(ColorMeOnTheBuiltInPuzzle);
 

@@ -1,8 +1,8 @@
-// "Update" and "Auto Play" per puzzle, each on a fresh form as the batch solver
-// runs them, over the kept file of simple and easy puzzles.
+// "Update" and "Auto Play" per puzzle, each on a fresh play side as the batch
+// solver runs them, over the kept file of simple and easy puzzles.
 #include "BatchSolve.h"
-#include "HeadlessShell.h"
-#include "board/Frm_TaBrel.h"
+#include "HeadlessHost.h"
+#include "analysis/Analysis.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -50,12 +50,13 @@ BENCHMARK(UpdatePerPuzzle);
 
 // What the window's "Auto Play" does after start-up, minus the drawing.
 void AutoPlayOnTheBuiltInPuzzle(benchmark::State& state) {
+    HeadlessHost host;
+    const bool neverStopped = false;
     for (auto _ : state) {
-        HeadlessShell shell;
-        Frm_TaBrel form(shell);
-        form.Form_Load();
-        form.Cmd_findodd_Click();
-        benchmark::DoNotOptimize(form.HistIdx);
+        PlaySide play;
+        play.showBuiltInPuzzle();
+        Analysis analysis(play);
+        benchmark::DoNotOptimize(analysis.autoPlay(host, neverStopped).passes);
     }
 }
 BENCHMARK(AutoPlayOnTheBuiltInPuzzle);

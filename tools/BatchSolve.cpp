@@ -1,43 +1,22 @@
-// A puzzle run the way the window would run it, minus the window.
+// A puzzle run the way the window would run it, minus the window and the form.
 #include "BatchSolve.h"
 
-#include "HeadlessShell.h"
-#include "board/Frm_TaBrel.h"
+#include "HeadlessHost.h"
+#include "analysis/Analysis.h"
+#include "board/BoardText.h"
 
 namespace {
 
 constexpr int Size = CellGrid::Size;
 
-std::string boardOf(const CellGrid& grid) {
-    std::string board;
-    board.reserve(Size * Size);
-    for (int row = 0; row < Size; ++row) {
-        for (int col = 0; col < Size; ++col) {
-            const std::string& text = grid.text(row, col);
-            board.push_back(text.empty() ? '0' : text.size() == 1 ? text[0] : '?');
-        }
-    }
-    return board;
-}
-
-std::string textsOf(const CellGrid& grid) {
-    std::string joined;
-    for (int row = 0; row < Size; ++row) {
-        for (int col = 0; col < Size; ++col) {
-            if (row + col > 0)
-                joined.push_back(',');
-            joined += grid.text(row, col);
-        }
-    }
-    return joined;
-}
-
-std::string outcomeOf(const HeadlessShell& shell) {
-    for (const std::string& text : shell.messages) {
-        if (text == "Wrong Game...Duplicates Found")
-            return "duplicates";
-        if (text.starts_with("Successfully Completed in "))
-            return "solved";
+const char* nameOf(AutoPlayEnd end) {
+    switch (end) {
+    case AutoPlayEnd::Solved:
+        return "solved";
+    case AutoPlayEnd::Duplicates:
+        return "duplicates";
+    case AutoPlayEnd::Stopped:
+        break;
     }
     return "stopped";
 }
@@ -54,31 +33,31 @@ std::optional<Press> pressNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// The play side as start-up leaves it, then the puzzle as "Restore Game" loads it.
 PuzzleResult runPuzzle(std::string_view puzzle, Press press, bool withGrid1) {
-    HeadlessShell shell;
-    Frm_TaBrel form(shell);
-    form.Form_Load();
-    form.Grid3.clear();
-    form.showStoredBoard(puzzle);
+    PlaySide play;
+    play.showBuiltInPuzzle();
+    play.Grid3.clear();
+    play.showAsFreshGame(puzzle);
+    Analysis analysis(play);
+    HeadlessHost host;
+    std::optional<AutoPlayOutcome> autoPlayed;
     switch (press) {
-    case Press::AutoPlay:
-        form.Cmd_findodd_Click();
-        break;
-    case Press::Update:
-        form.Command1_Click();
-        break;
-    case Press::Clue:
-        form.Command13_Click();
+    case Press::AutoPlay: {
+        const bool neverStopped = false;
+        autoPlayed = analysis.autoPlay(host, neverStopped);
         break;
     }
-    PuzzleResult result;
-    result.board = boardOf(form.Grid3);
-    result.outcome = press == Press::AutoPlay ? outcomeOf(shell) : "-";
-    result.passes = form.autoPlayPasses();
-    result.histIdx = form.HistIdx;
-    if (withGrid1)
-        result.grid1 = textsOf(form.Grid1);
-    return result;
+    case Press::Update:
+        analysis.update(host);
+        break;
+    case Press::Clue:
+        analysis.clue(host);
+        break;
+    }
+    return {boardLine(play.Grid3, '0'), autoPlayed ? nameOf(autoPlayed->end) : "-",
+            autoPlayed ? autoPlayed->passes : 0, play.HistIdx,
+            withGrid1 ? joinedTexts(play.Grid1) : ""};
 }
 
 std::string formatResult(const PuzzleResult& result) {

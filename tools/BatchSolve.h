@@ -1,5 +1,5 @@
-// One puzzle through a fresh form, pressed once: what the batch solver prints and
-// the benchmarks measure.
+// One puzzle on a fresh play side, one button pressed: what the batch solver
+// prints and the benchmarks measure.
 #pragma once
 
 #include <optional>
@@ -22,8 +22,9 @@ struct PuzzleResult {
     std::string grid1; // Grid1's 81 texts joined with ','; only when asked for
 };
 
-// A fresh form started without stored games, `puzzle` (81 characters, "1"-"9" a
-// given, anything else empty) loaded as a stored game is restored, then `press`.
+// A fresh play side as start-up leaves it, `puzzle` (81 characters, "1"-"9" a
+// given, anything else empty) loaded as "Restore Game" loads a stored game, then
+// `press`.
 PuzzleResult runPuzzle(std::string_view puzzle, Press press, bool withGrid1);
 // BOARD OUTCOME PASSES HISTIDX, then GRID1 when it was asked for; no line end.
 std::string formatResult(const PuzzleResult& result);

@@ -1,5 +1,5 @@
-// tabrel-solve: puzzles from a file or standard input through a fresh form each,
-// one button pressed, one result line per puzzle.
+// tabrel-solve: puzzles from a file or standard input on a fresh board each, one
+// button pressed, one result line per puzzle.
 #include "BatchSolve.h"
 
 #include <chrono>
@@ -21,8 +21,8 @@ Blank lines and lines starting with "#" are skipped; a trailing carriage return
 is ignored. A line of another length is reported on standard error with its line
 number, and the run goes on.
 
-Each puzzle gets a fresh form: start-up without stored games, the puzzle loaded
-as "Restore Game" loads a stored game, then one press of the chosen button.
+Each puzzle gets a fresh board as start-up leaves it, the puzzle loaded as
+"Restore Game" loads a stored game, then one press of the chosen button.
 
   --press autoplay|update|clue   the button ("Auto Play", "Update", "Clue");
                                  default autoplay
@@ -33,8 +33,9 @@ One line per puzzle on standard output, fields separated by one space:
   BOARD OUTCOME PASSES HISTIDX [GRID1]
 BOARD    the play grid afterwards, 81 characters row by row: an empty cell "0",
          a one-character text itself, a longer text "?"
-OUTCOME  autoplay: "solved" (the success message was shown), "duplicates" (the
-         "Wrong Game" message), "stopped" (it ended silently); otherwise "-"
+OUTCOME  autoplay: "solved" (the window says "Successfully Completed"),
+         "duplicates" (it says "Wrong Game"), "stopped" (it ends silently);
+         otherwise "-"
 PASSES   autoplay: passes run, the winning one included; 0 at the duplicate
          message and for update and clue
 HISTIDX  the history slot shown at the end

@@ -1,7 +1,7 @@
 // "Auto Play": passes of hidden singles by box, row and column, each phase
-// followed by "Update", until the board is solved or nothing moves; and "Stop".
-#include "analysis/SolvingRun.h"
-#include "board/Frm_TaBrel.h"
+// followed by "Update", until the board is solved or nothing moves.
+#include "analysis/Analysis.h"
+#include "board/CellText.h"
 
 #include <array>
 #include <chrono>
@@ -11,12 +11,7 @@ namespace {
 constexpr int Size = CellGrid::Size;
 constexpr int MaxPassIndex = 50; // passes 0 to 50 may run
 
-const std::array<std::string, 10> DigitText = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-
-struct Cell {
-    int row;
-    int col;
-};
+using Cell = CellPos;
 using Unit = std::array<Cell, Size>;
 
 Unit rowCells(int row) {
@@ -50,18 +45,18 @@ void collectString(const CellGrid& candidates, const Unit& unit, std::string& co
             collected += candidates.text(cell.row, cell.col);
 }
 
-bool allows(const CellGrid& candidates, const Cell& cell, const std::string& digit) {
+bool allows(const CellGrid& candidates, const Cell& cell, std::string_view digit) {
     return candidates.text(cell.row, cell.col).find(digit) != std::string::npos;
 }
 
 // Searches the box row by row for the first cell whose candidates hold `digit`
 // and places it there. A box row searched in vain ends the search once the box
 // flag is set, even by an earlier box.
-void searchBox(Frm_TaBrel& form, const Unit& box, const std::string& digit, bool& boxFlag) {
+void searchBox(PlaySide& play, const Unit& box, std::string_view digit, bool& boxFlag) {
     for (int boxRow = 0; boxRow < 3; ++boxRow) {
         for (int i = boxRow * 3; i < boxRow * 3 + 3; ++i) {
-            if (allows(form.Grid1, box[i], digit)) {
-                form.Grid3.setText(box[i].row, box[i].col, digit);
+            if (allows(play.Grid1, box[i], digit)) {
+                play.Grid3.setText(box[i].row, box[i].col, digit);
                 boxFlag = true;
                 return;
             }
@@ -73,16 +68,16 @@ void searchBox(Frm_TaBrel& form, const Unit& box, const std::string& digit, bool
 
 // Box phase. The box flag is not cleared between boxes: once a box of the pass
 // has received a digit, every later box looks at digit 1 only, in its first row.
-bool boxPhase(Frm_TaBrel& form) {
+bool boxPhase(PlaySide& play) {
     bool boxFlag = false;
     std::string collected;
     for (int top = 0; top < Size; top += 3) {
         for (int left = 0; left < Size; left += 3) {
             const Unit box = boxCells(top, left);
-            collectString(form.Grid1, box, collected);
+            collectString(play.Grid1, box, collected);
             for (int k = 1; k <= 9; ++k) {
-                if (form.CountStr(collected, DigitText[k]) == 1)
-                    searchBox(form, box, DigitText[k], boxFlag);
+                if (PlaySide::CountStr(collected, DigitText[k]) == 1)
+                    searchBox(play, box, DigitText[k], boxFlag);
                 if (boxFlag)
                     break;
             }
@@ -93,19 +88,19 @@ bool boxPhase(Frm_TaBrel& form) {
 
 // Row or column phase: each line receives at most one digit, the first that
 // only one of its cells with several candidates allows. True when any line did.
-bool linePhase(Frm_TaBrel& form, Unit (*lineCells)(int)) {
+bool linePhase(PlaySide& play, Unit (*lineCells)(int)) {
     bool progress = false;
     std::string collected;
     for (int i = 0; i < Size; ++i) {
         const Unit line = lineCells(i);
-        collectString(form.Grid1, line, collected);
+        collectString(play.Grid1, line, collected);
         bool lineFlag = false;
         for (int k = 1; k <= 9 && !lineFlag; ++k) {
-            if (form.CountStr(collected, DigitText[k]) != 1)
+            if (PlaySide::CountStr(collected, DigitText[k]) != 1)
                 continue;
             for (const Cell& cell : line) {
-                if (allows(form.Grid1, cell, DigitText[k])) {
-                    form.Grid3.setText(cell.row, cell.col, DigitText[k]);
+                if (allows(play.Grid1, cell, DigitText[k])) {
+                    play.Grid3.setText(cell.row, cell.col, DigitText[k]);
                     lineFlag = progress = true;
                     break;
                 }
@@ -125,42 +120,32 @@ long long wholeSecondsBetween(std::chrono::system_clock::time_point start,
 
 } // namespace
 
-void Frm_TaBrel::Cmd_findodd_Click() {
-    if (solving_)
-        return;
-    SolvingRun run(solving_);
-    autoPlayPasses_ = 0;
-    StopFlag = false;
-    SSTab2.tab = 0;
-    shell_.showTab(0);
-    const auto start = shell_.now();
+AutoPlayOutcome Analysis::autoPlay(RunHost& host, const bool& stop) {
+    AutoPlayOutcome outcome;
+    const auto start = host.now();
     if (chkdup()) {
-        shell_.msgBox("Wrong Game...Duplicates Found", MsgButtons::Ok, MsgIcon::None, "");
-        return;
+        outcome.end = AutoPlayEnd::Duplicates;
+        return outcome;
     }
-    runUpdate();
+    runUpdate(host);
     bool boxFlag = true;
     std::int16_t passes = 0;
-    while (!StopFlag && boxFlag && passes <= MaxPassIndex) {
-        boxFlag = boxPhase(*this);
-        runUpdate();
-        const bool rowProgress = linePhase(*this, rowCells);
-        runUpdate();
-        const bool columnProgress = linePhase(*this, columnCells);
-        runUpdate();
-        ++autoPlayPasses_;
+    while (!stop && boxFlag && passes <= MaxPassIndex) {
+        boxFlag = boxPhase(play_);
+        runUpdate(host);
+        const bool rowProgress = linePhase(play_, rowCells);
+        runUpdate(host);
+        const bool columnProgress = linePhase(play_, columnCells);
+        runUpdate(host);
+        ++outcome.passes;
         if (FindWin()) {
-            const long long seconds = wholeSecondsBetween(start, shell_.now());
-            shell_.msgBox("Successfully Completed in " + std::to_string(seconds) + " Seconds",
-                          MsgButtons::Ok, MsgIcon::None, "");
-            return;
+            outcome.end = AutoPlayEnd::Solved;
+            outcome.seconds = wholeSecondsBetween(start, host.now());
+            return outcome;
         }
         ++passes;
         if (!boxFlag && (rowProgress || columnProgress))
             boxFlag = true;
     }
-}
-
-void Frm_TaBrel::Command12_Click() {
-    StopFlag = true;
+    return outcome;
 }

@@ -1,8 +1,8 @@
 // "Update" and "Clue": the candidates of every cell from the play grid, every
 // single filled, a repetition taken back, one history record per run.
+#include "analysis/Analysis.h"
 #include "analysis/Boxes.h"
-#include "analysis/SolvingRun.h"
-#include "board/Frm_TaBrel.h"
+#include "board/CellText.h"
 #include "board/NumericValue.h"
 
 #include <array>
@@ -16,12 +16,8 @@ namespace {
 
 constexpr int Size = CellGrid::Size;
 constexpr int Cells = Size * Size;
-using Candidates = decltype(Frm_TaBrel::CandArr);
+using Candidates = PlaySide::Candidates;
 using Digits = SweepMemo::CellDigits;
-
-// The text of digit k, "" for 0.
-constexpr std::array<std::string_view, 10> DigitText = {"",  "1", "2", "3", "4",
-                                                        "5", "6", "7", "8", "9"};
 
 // A cell of the play grid with a value above 0, and its text without the
 // surrounding spaces: the "digit" it removes from its neighbours.
@@ -40,13 +36,6 @@ struct PlayCells {
     int filledCount = 0;
 };
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 PlayCells readPlayGrid(const CellGrid& grid) {
     PlayCells play;
     for (int row = 0; row < Size; ++row) {
@@ -57,7 +46,7 @@ PlayCells readPlayGrid(const CellGrid& grid) {
             if (!(value > 0))
                 continue;
             const std::string_view digit =
-                text.size() == 1 ? std::string_view(text) : trimmed(text);
+                text.size() == 1 ? std::string_view(text) : trimmedSpaces(text);
             play.filled[play.filledCount++] = {row, col, digit};
         }
     }
@@ -92,7 +81,7 @@ void eliminateAsTexts(Candidates& cand, const PlayCells& play) {
         cand[cell.row][cell.col] = digit;
         forEachNeighbour(cell.row, cell.col, [&](int r, int c) {
             if (cand[r][c] != digit)
-                cand[r][c] = Frm_TaBrel::strless(cand[r][c], digit);
+                cand[r][c] = PlaySide::strless(cand[r][c], digit);
         });
     }
 }
@@ -109,14 +98,14 @@ std::string placedText(double value) {
 // The text rule's singles: every cell whose candidate string reads as a number
 // from 1 to 9 that differs from the cell's value receives that number as text.
 // Returns the last text placed, "" when none.
-std::string placeTextSingles(Frm_TaBrel& form, const PlayCells& play, SweepMemo& memo) {
+std::string placeTextSingles(PlaySide& side, const PlayCells& play, SweepMemo& memo) {
     std::string lastPlaced;
     for (int i = 0; i < Cells; ++i) {
-        const double single = numericValue(form.CandArr[i / Size][i % Size]);
+        const double single = numericValue(side.CandArr[i / Size][i % Size]);
         memo.playDigits[i] = SweepMemo::playTally(play.value[i]);
         if (play.value[i] != single && single > 0 && single <= 9) {
             lastPlaced = placedText(single);
-            form.Grid3.setText(i / Size, i % Size, lastPlaced);
+            side.Grid3.setText(i / Size, i % Size, lastPlaced);
             memo.playDigits[i] = SweepMemo::playTally(single);
         }
     }
@@ -124,15 +113,15 @@ std::string placeTextSingles(Frm_TaBrel& form, const PlayCells& play, SweepMemo&
 }
 
 // A sweep on any board, by the rule as written on the texts.
-std::string sweepTexts(Frm_TaBrel& form, SweepMemo& memo) {
-    const PlayCells play = readPlayGrid(form.Grid3);
-    eliminateAsTexts(form.CandArr, play);
+std::string sweepTexts(PlaySide& side, SweepMemo& memo) {
+    const PlayCells play = readPlayGrid(side.Grid3);
+    eliminateAsTexts(side.CandArr, play);
     for (int row = 0; row < Size; ++row)
         for (int col = 0; col < Size; ++col)
-            form.Grid1.setText(row, col, form.CandArr[row][col]);
+            side.Grid1.setText(row, col, side.CandArr[row][col]);
     memo.shownRead.forget();
-    const std::string lastPlaced = placeTextSingles(form, play, memo);
-    memo.playRead.takenFrom(form.Grid3);
+    const std::string lastPlaced = placeTextSingles(side, play, memo);
+    memo.playRead.takenFrom(side.Grid3);
     memo.plainRead.forget();
     memo.lastSweepQuiet = false;
     return lastPlaced;
@@ -154,7 +143,7 @@ bool readPlainDigits(const CellGrid& grid, Digits& digits) {
             }
             if (!(grid.value(row, col) > 0))
                 continue;
-            const std::string_view trimmedText = trimmed(text);
+            const std::string_view trimmedText = trimmedSpaces(text);
             if (trimmedText.size() != 1 || trimmedText[0] < '1' || trimmedText[0] > '9')
                 return false;
             digit = trimmedText[0] - '0';
@@ -245,39 +234,39 @@ DigitSets candidateSets(const Digits& digits) {
 // still shows the sets the memo holds (and CandArr with it), only the cells
 // whose set changed are written; otherwise every string is compared, most
 // being as they were.
-void showSets(Frm_TaBrel& form, const DigitSets& sets, SweepMemo& memo) {
-    const bool known = memo.shownRead.holdsFor(form.Grid1);
+void showSets(PlaySide& side, const DigitSets& sets, SweepMemo& memo) {
+    const bool known = memo.shownRead.holdsFor(side.Grid1);
     for (int i = 0; i < Cells; ++i) {
         if (known && memo.shown[i] == sets[i])
             continue;
         const std::string& text = textOf(sets[i]);
-        if (std::string& cand = form.CandArr[i / Size][i % Size]; cand != text)
+        if (std::string& cand = side.CandArr[i / Size][i % Size]; cand != text)
             cand = text;
-        form.Grid1.setText(i / Size, i % Size, text);
+        side.Grid1.setText(i / Size, i % Size, text);
     }
     memo.shown = sets;
-    memo.shownRead.takenFrom(form.Grid1);
+    memo.shownRead.takenFrom(side.Grid1);
 }
 
 // A sweep on a plain grid, whose digits memo.playDigits holds: every empty cell
 // down to one candidate receives it.
-std::string sweepDigits(Frm_TaBrel& form, SweepMemo& memo) {
+std::string sweepDigits(PlaySide& side, SweepMemo& memo) {
     Digits& digits = memo.playDigits;
     const DigitSets sets = candidateSets(digits);
-    showSets(form, sets, memo);
+    showSets(side, sets, memo);
     int lastPlaced = 0;
     for (int i = 0; i < Cells; ++i) {
         const int single = SweepMemo::candidateTally(sets[i]);
         memo.candidateDigits[i] = single;
         if (digits[i] == 0 && single != SweepMemo::NoDigit) {
-            form.Grid3.setText(i / Size, i % Size, DigitText[single]);
+            side.Grid3.setText(i / Size, i % Size, DigitText[single]);
             digits[i] = lastPlaced = single;
         }
     }
     // The duplicate check that follows, and the next sweep, start from here.
-    memo.playRead.takenFrom(form.Grid3);
-    memo.plainRead.takenFrom(form.Grid3);
-    memo.candidateRead.takenFrom(form.Grid1);
+    memo.playRead.takenFrom(side.Grid3);
+    memo.plainRead.takenFrom(side.Grid3);
+    memo.candidateRead.takenFrom(side.Grid1);
     memo.lastSweepQuiet = lastPlaced == 0;
     return std::string(DigitText[lastPlaced]);
 }
@@ -285,66 +274,65 @@ std::string sweepDigits(Frm_TaBrel& form, SweepMemo& memo) {
 // One sweep's candidates and singles; returns the last text placed, "" when none.
 // A plain grid that has not changed since the last sweep is not read again,
 // and after a sweep that placed nothing there is nothing new to work out.
-std::string sweepCandidates(Frm_TaBrel& form, SweepMemo& memo) {
-    if (memo.plainRead.holdsFor(form.Grid3)) {
-        if (memo.lastSweepQuiet && memo.shownRead.holdsFor(form.Grid1))
+std::string sweepCandidates(PlaySide& side, SweepMemo& memo) {
+    if (memo.plainRead.holdsFor(side.Grid3)) {
+        if (memo.lastSweepQuiet && memo.shownRead.holdsFor(side.Grid1))
             return {};
-        return sweepDigits(form, memo);
+        return sweepDigits(side, memo);
     }
     // The play digits are about to be read again: the old reading no longer holds.
     memo.playRead.forget();
-    if (readPlainDigits(form.Grid3, memo.playDigits))
-        return sweepDigits(form, memo);
-    return sweepTexts(form, memo);
+    if (readPlainDigits(side.Grid3, memo.playDigits))
+        return sweepDigits(side, memo);
+    return sweepTexts(side, memo);
 }
 
 } // namespace
 
-void Frm_TaBrel::Command1_Click() {
-    if (solving_)
-        return;
-    SolvingRun run(solving_);
-    runUpdate();
+Analysis::Analysis(PlaySide& play) : play_(play) {}
+
+SweepOutcome Analysis::update(RunHost& host) {
+    return runUpdate(host);
 }
 
-void Frm_TaBrel::Command13_Click() {
-    if (solving_)
-        return;
-    SolvingRun run(solving_);
-    sweep(HistIdx);
+SweepOutcome Analysis::clue(RunHost& host) {
+    SweepOutcome outcome;
+    sweep(play_.HistIdx, host, outcome);
     finishRun();
+    return outcome;
 }
 
-void Frm_TaBrel::runUpdate() {
-    const std::int16_t saved = HistIdx;
-    while (sweep(saved)) {
+SweepOutcome Analysis::runUpdate(RunHost& host) {
+    SweepOutcome outcome;
+    const std::int16_t saved = play_.HistIdx;
+    while (sweep(saved, host, outcome)) {
     }
     finishRun();
+    return outcome;
 }
 
-// True when the sweep placed a digit and found no repetition: another follows.
-bool Frm_TaBrel::sweep(std::int16_t saved) {
+bool Analysis::sweep(std::int16_t saved, RunHost& host, SweepOutcome& outcome) {
     // The elimination reads the play grid by walking its current cell over every
     // cell; nothing happens between the steps, so only the end of the walk shows.
-    Grid3.setCurrent(Size - 1, Size - 1);
-    const std::string lastPlaced = sweepCandidates(*this, memo_);
+    play_.Grid3.setCurrent(Size - 1, Size - 1);
+    const std::string lastPlaced = sweepCandidates(play_, memo_);
     const bool placed = !lastPlaced.empty();
-    // The editor shows each placed text in turn; only the last one is ever seen.
-    if (placed)
-        Text1.setText(lastPlaced);
-    shell_.yield();
-    if (chkdup()) {
+    if (placed && onPlaced)
+        onPlaced(lastPlaced);
+    host.yield();
+    if (const std::optional<Clash> clash = chkdup()) {
         // The board of the saved slot, as "Revert" from the slot above shows it;
         // reached directly, since the saved slot may be the last one.
-        revertTo(saved);
-        ColorMe();
+        play_.revertTo(saved);
+        play_.ColorMe();
+        outcome = {true, clash};
         return false;
     }
     return placed;
 }
 
-void Frm_TaBrel::finishRun() {
-    NextHistSlot();
-    FILLARRAY();
-    ColorMe();
+void Analysis::finishRun() {
+    play_.NextHistSlot();
+    play_.FILLARRAY();
+    play_.ColorMe();
 }

@@ -1,6 +1,6 @@
 // The duplicate check, the win check and "Chk.Dup".
-#include "analysis/Boxes.h"
-#include "board/Frm_TaBrel.h"
+#include "analysis/Analysis.h"
+#include "board/CellText.h"
 
 #include <array>
 #include <optional>
@@ -24,13 +24,8 @@ int candidateDigit(const CellGrid& grid, int row, int col) {
     const std::string& text = grid.text(row, col);
     if (text.size() == 1)
         return text[0] >= '1' && text[0] <= '9' ? text[0] - '0' : NoDigit;
-    if (text.size() > 1 && text.front() != ' ' && text.back() != ' ')
-        return NoDigit;
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos || text.find_last_not_of(' ') != first)
-        return NoDigit;
-    const char ch = text[first];
-    return ch >= '1' && ch <= '9' ? ch - '0' : NoDigit;
+    const std::string_view kept = trimmedSpaces(text);
+    return kept.size() == 1 && kept[0] >= '1' && kept[0] <= '9' ? kept[0] - '0' : NoDigit;
 }
 
 // Marks `digit` in the unit's tally; true when it was marked already.
@@ -46,35 +41,51 @@ bool repeats(unsigned& tally, int digit) {
     return false;
 }
 
-// The cell at which a digit was met for the second time.
+// The cell at which a digit was met for the second time, and the cell where it
+// was met first (the same cell for a value that is no digit).
 struct Repeat {
     bool inBox;
-    int row;
-    int col;
+    CellPos first;
+    CellPos second;
 };
 
+CellPos positionOf(int cell) {
+    return {cell / Size, cell % Size};
+}
+
+// Scans one unit, whose i-th cell (0..8) is cellOf(i), with a fresh tally.
+template <typename CellOf>
+std::optional<Repeat> repeatIn(const Digits& digits, CellOf cellOf, bool inBox) {
+    unsigned tally = 0;
+    std::array<int, NotADigit + 1> seenAt{};
+    for (int i = 0; i < Size; ++i) {
+        const int cell = cellOf(i);
+        const int digit = digits[cell];
+        if (repeats(tally, digit)) {
+            const int first = digit == NotADigit ? cell : seenAt[digit];
+            return Repeat{inBox, positionOf(first), positionOf(cell)};
+        }
+        seenAt[digit] = cell;
+    }
+    return std::nullopt;
+}
+
 // Rows, then columns, then boxes: boxes go down the left box column first, and
-// within a box column by column, top to bottom. The tally is cleared per unit.
+// within a box column by column, top to bottom.
 std::optional<Repeat> firstRepeat(const Digits& digits) {
-    for (int row = 0; row < Size; ++row) {
-        unsigned tally = 0;
-        for (int col = 0; col < Size; ++col)
-            if (repeats(tally, digits[row * Size + col]))
-                return Repeat{false, row, col};
-    }
-    for (int col = 0; col < Size; ++col) {
-        unsigned tally = 0;
-        for (int row = 0; row < Size; ++row)
-            if (repeats(tally, digits[row * Size + col]))
-                return Repeat{false, row, col};
-    }
+    for (int row = 0; row < Size; ++row)
+        if (auto found = repeatIn(
+                digits, [&](int i) { return row * Size + i; }, false))
+            return found;
+    for (int col = 0; col < Size; ++col)
+        if (auto found = repeatIn(
+                digits, [&](int i) { return i * Size + col; }, false))
+            return found;
     for (int left = 0; left < Size; left += 3) {
         for (int top = 0; top < Size; top += 3) {
-            unsigned tally = 0;
-            for (int col = left; col < left + 3; ++col)
-                for (int row = top; row < top + 3; ++row)
-                    if (repeats(tally, digits[row * Size + col]))
-                        return Repeat{true, row, col};
+            auto boxCell = [&](int i) { return (top + i % 3) * Size + left + i / 3; };
+            if (auto found = repeatIn(digits, boxCell, true))
+                return found;
         }
     }
     return std::nullopt;
@@ -140,41 +151,44 @@ void leaveCurrentCell(CellGrid& grid, const std::optional<Repeat>& repeat) {
     if (!repeat)
         grid.setCurrent(Size - 1, Size - 1);
     else if (repeat->inBox)
-        grid.setCurrent(repeat->col, repeat->row);
+        grid.setCurrent(repeat->second.col, repeat->second.row);
+}
+
+std::optional<Clash> clashOf(Clash::Grid grid, const std::optional<Repeat>& repeat) {
+    if (!repeat)
+        return std::nullopt;
+    return Clash{grid, repeat->first, repeat->second};
 }
 
 } // namespace
 
-bool Frm_TaBrel::chkdup() {
-    const Digits& play = digitsOf(Grid3, playDigit, memo_.playRead, memo_.playDigits);
-    const auto inPlay = firstRepeatIn(play);
-    leaveCurrentCell(Grid3, inPlay);
+std::optional<Clash> Analysis::chkdup() {
+    const Digits& playDigits = digitsOf(play_.Grid3, playDigit, memo_.playRead, memo_.playDigits);
+    const auto inPlay = firstRepeatIn(playDigits);
+    leaveCurrentCell(play_.Grid3, inPlay);
     if (inPlay)
-        return true;
+        return clashOf(Clash::Grid::Play, inPlay);
     const Digits& candidates =
-        digitsOf(Grid1, candidateDigit, memo_.candidateRead, memo_.candidateDigits);
+        digitsOf(play_.Grid1, candidateDigit, memo_.candidateRead, memo_.candidateDigits);
     // After a sweep the settled candidates are the play digits themselves, which
     // were just found free of repetitions.
-    const auto inCandidates = candidates == play ? std::nullopt : firstRepeatIn(candidates);
-    leaveCurrentCell(Grid1, inCandidates);
-    return inCandidates.has_value();
+    const auto inCandidates = candidates == playDigits ? std::nullopt : firstRepeatIn(candidates);
+    leaveCurrentCell(play_.Grid1, inCandidates);
+    return clashOf(Clash::Grid::Candidates, inCandidates);
 }
 
-bool Frm_TaBrel::FindWin() {
+bool Analysis::FindWin() {
     if (chkdup())
         return false;
     for (int row = 0; row < Size; ++row)
         for (int col = 0; col < Size; ++col)
-            if (Grid3.value(row, col) == 0)
+            if (play_.Grid3.value(row, col) == 0)
                 return false;
     return true;
 }
 
-void Frm_TaBrel::Command9_Click() {
-    const bool duplicate = chkdup();
+BoardCheck Analysis::checkBoard() {
+    const bool duplicate = chkdup().has_value();
     const bool win = FindWin();
-    const char* text = duplicate ? "Duplicates found"
-                       : win     ? "Good Girl! you did it"
-                                 : "No Duplicates...Continue it";
-    shell_.msgBox(text, MsgButtons::Ok, MsgIcon::Warning, "");
+    return duplicate ? BoardCheck::Duplicates : win ? BoardCheck::Win : BoardCheck::Neither;
 }

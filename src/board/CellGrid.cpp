@@ -49,6 +49,12 @@ void CellGrid::setRowHeightMin(int units) {
     notifyGrid();
 }
 
+void CellGrid::setCellSize(int units) {
+    for (int col = 0; col < Size; ++col)
+        setColWidth(col, units);
+    setRowHeightMin(units);
+}
+
 void CellGrid::setPosition(int left, int top) {
     left_ = left;
     top_ = top;

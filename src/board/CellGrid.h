@@ -87,6 +87,8 @@ public:
     void setColWidth(int col, int units);
     int rowHeight() const { return rowHeight_; }
     void setRowHeightMin(int units);
+    // Every column `units` wide and every row at least that high.
+    void setCellSize(int units);
 
     // The grid's top-left corner in its container, in layout units (set by the window).
     int left() const { return left_; }

@@ -1,9 +1,9 @@
 // Colouring both play-side grids from their contents.
-#include "board/Frm_TaBrel.h"
+#include "board/PlaySide.h"
 
 // Colours by position; the end state is what the commands rely on: Grid3's current
 // cell unchanged, Grid1's at (8, 8) as if the colouring had walked every cell.
-void Frm_TaBrel::ColorMe() {
+void PlaySide::ColorMe() {
     for (int row = 0; row < CellGrid::Size; ++row) {
         for (int col = 0; col < CellGrid::Size; ++col) {
             if (Grid3.value(row, col) > 0) {

@@ -1,26 +1,24 @@
 // "Revert" and "Forward" through the recorded boards.
-#include "board/Frm_TaBrel.h"
+#include "board/PlaySide.h"
 
-void Frm_TaBrel::Command3_Click() {
+void PlaySide::revert() {
     if (HistIdx == 0)
         return;
     revertTo(static_cast<std::int16_t>(HistIdx - 1));
 }
 
-void Frm_TaBrel::revertTo(std::int16_t slot) {
+void PlaySide::revertTo(std::int16_t slot) {
     HistIdx = slot;
     showHistorySlot();
     ColorMe();
 }
 
-// Forward has always refused at slot 99; it also refuses at the last slot, where
-// there is nothing beyond to show.
-void Frm_TaBrel::Command4_Click() {
+// Slot 99 is a stop of Forward's own rule; the last slot has nothing beyond it.
+void PlaySide::forward() {
     if (HistIdx == 99 || HistIdx == HistArray::Slots - 1)
         return;
     ++HistIdx;
     showHistorySlot();
-    // Only the play grid is recoloured, and an emptied cell keeps its background.
     for (int row = 0; row < CellGrid::Size; ++row) {
         for (int col = 0; col < CellGrid::Size; ++col) {
             if (Grid3.value(row, col) != 0)
@@ -32,7 +30,7 @@ void Frm_TaBrel::Command4_Click() {
     Grid3.setCurrent(CellGrid::Size - 1, CellGrid::Size - 1);
 }
 
-void Frm_TaBrel::showHistorySlot() {
+void PlaySide::showHistorySlot() {
     for (int row = 0; row < CellGrid::Size; ++row) {
         for (int col = 0; col < CellGrid::Size; ++col) {
             Grid1.setText(row, col, HistGrid1.at(HistIdx, row, col));

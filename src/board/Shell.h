@@ -12,17 +12,23 @@ enum class MsgAnswer { Ok, Yes, No };
 // The title a message box shows when it has no caption of its own.
 inline constexpr const char* ProgramTitle = "Tabrel";
 
-class Shell {
+// What a long run needs from the program around it: a moment for queued events,
+// and the time.
+class RunHost {
 public:
-    virtual ~Shell() = default;
+    virtual ~RunHost() = default;
+    // Lets pending clicks and key presses run, then returns.
+    virtual void yield() = 0;
+    // The present date and time.
+    virtual std::chrono::system_clock::time_point now() = 0;
+};
+
+class Shell : public RunHost {
+public:
     // A modal message box; an empty caption shows ProgramTitle. Returns the button pressed.
     virtual MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                              const std::string& caption) = 0;
-    // Lets pending clicks and key presses run, then returns.
-    virtual void yield() = 0;
     virtual void beep() = 0;
     // Brings a page of the tab area to the front, 0 = "Play Game".
     virtual void showTab(int tab) = 0;
-    // The present date and time.
-    virtual std::chrono::system_clock::time_point now() = 0;
 };

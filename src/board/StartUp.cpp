@@ -1,5 +1,5 @@
-// Start-up and "Default Game": the built-in puzzle, full candidates, a fresh history.
-#include "board/Frm_TaBrel.h"
+// "Default Game" on the play side: the built-in puzzle, full candidates, a fresh history.
+#include "board/PlaySide.h"
 
 #include <string_view>
 
@@ -16,17 +16,27 @@ constexpr std::string_view BuiltInPuzzle = "5...72..."
                                            "4....8..."
                                            "...42...3";
 
-constexpr int CellUnits = 500; // square cells on all three grids
+// Givens go in as one-character texts and turn cyan; every other cell is emptied.
+void writeBuiltInPuzzle(CellGrid& grid) {
+    for (int row = 0; row < CellGrid::Size; ++row)
+        for (int col = 0; col < CellGrid::Size; ++col)
+            if (const char given = BuiltInPuzzle[row * CellGrid::Size + col]; given != '.')
+                grid.setText(row, col, std::string(1, given));
+    for (int row = 0; row < CellGrid::Size; ++row) {
+        for (int col = 0; col < CellGrid::Size; ++col) {
+            grid.setRow(row);
+            grid.setCol(col);
+            if (grid.currentValue() != 0)
+                grid.setCurrentBackColor(Cyan);
+            else
+                grid.setCurrentText("");
+        }
+    }
+}
 
 } // namespace
 
-void Frm_TaBrel::Form_Load() {
-    openGameStore();
-    EditorDetached = true;
-    Command2_Click();
-}
-
-void Frm_TaBrel::Command2_Click() {
+void PlaySide::showBuiltInPuzzle() {
     HistIdx = 0;
     for (int slot = 0; slot <= 4; ++slot) {
         HistGrid1.empty(slot);
@@ -36,10 +46,7 @@ void Frm_TaBrel::Command2_Click() {
     Grid3.setCol(0);
     Grid1.clear();
     Grid3.clear();
-    writeBuiltInPuzzle();
-    EditorDetached = true;
-    makeCellsSquare();
-    Text1.setText(Grid3.text(0, 0));
+    writeBuiltInPuzzle(Grid3);
     Grid3.setRow(0);
     Grid3.setCol(0);
     for (int row = 0; row < CellGrid::Size; ++row) {
@@ -49,30 +56,4 @@ void Frm_TaBrel::Command2_Click() {
         }
     }
     FILLARRAY();
-}
-
-// Givens go in as one-character texts and turn cyan; every other cell is emptied.
-void Frm_TaBrel::writeBuiltInPuzzle() {
-    for (int row = 0; row < CellGrid::Size; ++row)
-        for (int col = 0; col < CellGrid::Size; ++col)
-            if (const char given = BuiltInPuzzle[row * CellGrid::Size + col]; given != '.')
-                Grid3.setText(row, col, std::string(1, given));
-    for (int row = 0; row < CellGrid::Size; ++row) {
-        for (int col = 0; col < CellGrid::Size; ++col) {
-            Grid3.setRow(row);
-            Grid3.setCol(col);
-            if (Grid3.currentValue() != 0)
-                Grid3.setCurrentBackColor(Cyan);
-            else
-                Grid3.setCurrentText("");
-        }
-    }
-}
-
-void Frm_TaBrel::makeCellsSquare() {
-    for (int col = 0; col < CellGrid::Size; ++col)
-        for (CellGrid* grid : {&Grid3, &Grid1, &Grid2})
-            grid->setColWidth(col, CellUnits);
-    for (CellGrid* grid : {&Grid3, &Grid1, &Grid2})
-        grid->setRowHeightMin(CellUnits);
 }

@@ -1,7 +1,7 @@
 // The general-purpose first-key rule of a text box: the first digit typed after
 // the box got the focus replaces its old text instead of going in before it.
-#include "board/Frm_TaBrel.h"
 #include "board/NumericValue.h"
+#include "entry/EntryGrid.h"
 #include "entry/KeyCodes.h"
 
 namespace {
@@ -21,7 +21,7 @@ int restingCaret(const TextBox& box) {
 
 } // namespace
 
-bool Frm_TaBrel::ClearOnFirstKey(TextBox& box, int KeyAscii, bool anyKey) {
+bool EntryGrid::ClearOnFirstKey(TextBox& box, int KeyAscii, bool anyKey) {
     // The tag is read through its numeric value, so a tag that holds no number
     // counts as armed instead of failing.
     if (box.caret() == restingCaret(box) && numericValue(box.tag()) == 0) {

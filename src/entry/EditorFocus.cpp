@@ -1,6 +1,6 @@
-// The keyboard focus between the entry grid and its editor, kept as form state:
+// The keyboard focus between the entry grid and its editor, kept as plain state:
 // each handler runs once per real change of owner, whoever caused the change.
-#include "board/Frm_TaBrel.h"
+#include "entry/EntryGrid.h"
 
 namespace {
 
@@ -8,7 +8,7 @@ constexpr int EntryTab = 1; // "Add a New Game"
 
 } // namespace
 
-void Frm_TaBrel::focusMovedTo(Focus owner) {
+void EntryGrid::focusMovedTo(Focus owner) {
     if (owner == focus_)
         return;
     const Focus previous = focus_;
@@ -23,13 +23,13 @@ void Frm_TaBrel::focusMovedTo(Focus owner) {
         Grid2_ReattachEditor();
 }
 
-void Frm_TaBrel::focusLeft(Focus owner) {
+void EntryGrid::focusLeft(Focus owner) {
     if (owner == focus_)
         focusMovedTo(Focus::Elsewhere);
 }
 
-bool Frm_TaBrel::Text1_SetFocus() {
-    if (SSTab2.tab != EntryTab || !Text1.visible())
+bool EntryGrid::Text1_SetFocus() {
+    if (pages_.tab != EntryTab || !Text1.visible())
         return false;
     focusMovedTo(Focus::Text1);
     if (onFocusTaken)
@@ -37,12 +37,12 @@ bool Frm_TaBrel::Text1_SetFocus() {
     return true;
 }
 
-void Frm_TaBrel::Text1_GotFocus() {
+void EntryGrid::Text1_GotFocus() {
     Text1.setTag("0");
     Text1.setCaret(0);
     Text1.setBackColor(Magenta);
 }
 
-void Frm_TaBrel::Text1_LostFocus() {
+void EntryGrid::Text1_LostFocus() {
     Text1.setBackColor(White);
 }

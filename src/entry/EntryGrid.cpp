@@ -1,6 +1,7 @@
 // Typing a new puzzle into the entry grid: the floating editor over the current
 // cell, storing on every cell change, the arrow keys and the two entry modes.
-#include "board/Frm_TaBrel.h"
+#include "entry/EntryGrid.h"
+
 #include "entry/KeyCodes.h"
 
 namespace {
@@ -13,17 +14,14 @@ bool isFastEntryDigit(int k) {
 
 } // namespace
 
-// Start-up state of the editor: detached (Form_Load) with the marker armed, and
-// hidden until its first placement, so no text of its own shows over a cell of
-// the new, empty puzzle.
-void Frm_TaBrel::wireEntryGrid() {
+EntryGrid::EntryGrid(Shell& shell, const TabArea& pages) : shell_(shell), pages_(pages) {
     Grid2.onLeaveCell = [this] { Grid2_CellLeaving(); };
     Grid2.onEnterCell = [this] { Grid2_CellEntered(); };
     Text1.setTag("0");
     Text1.setVisible(false);
 }
 
-void Frm_TaBrel::Grid2_CellLeaving() {
+void EntryGrid::Grid2_CellLeaving() {
     if (EditorDetached)
         return;
     Grid2.setCurrentText(Text1.text());
@@ -31,11 +29,11 @@ void Frm_TaBrel::Grid2_CellLeaving() {
     Grid2.setCurrentBackColor(Grid2.currentValue() != 0 ? Cyan : White);
 }
 
-void Frm_TaBrel::Grid2_CellEntered() {
+void EntryGrid::Grid2_CellEntered() {
     placeEditor();
 }
 
-void Frm_TaBrel::Grid2_ReattachEditor() {
+void EntryGrid::Grid2_ReattachEditor() {
     if (!EditorDetached)
         return;
     EditorDetached = false;
@@ -44,7 +42,7 @@ void Frm_TaBrel::Grid2_ReattachEditor() {
 
 // Lays the editor over the current cell with the cell's text. Only taking the
 // focus can fail (the page is not shown); the placement goes on without it.
-void Frm_TaBrel::placeEditor() {
+void EntryGrid::placeEditor() {
     Text1.setText("");
     Text1.setVisible(false);
     const UnitRect cell = Grid2.currentCellRect();
@@ -55,7 +53,7 @@ void Frm_TaBrel::placeEditor() {
     Text1.setCaret(0);
 }
 
-void Frm_TaBrel::Text1_KeyDown(int& KeyCode, int /*Shift: any state moves alike*/) {
+void EntryGrid::Text1_KeyDown(int& KeyCode, int /*Shift: any state moves alike*/) {
     const int lastRow = Grid2.rowCount() - 1;
     switch (KeyCode) {
     case Keys::Left:
@@ -86,7 +84,7 @@ void Frm_TaBrel::Text1_KeyDown(int& KeyCode, int /*Shift: any state moves alike*
     }
 }
 
-void Frm_TaBrel::Text1_KeyPress(int& KeyAscii) {
+void EntryGrid::Text1_KeyPress(int& KeyAscii) {
     ClearOnFirstKey(Text1, KeyAscii, false);
     if (Check1.value == 0) {
         if (KeyAscii != Keys::Enter)
@@ -107,7 +105,7 @@ void Frm_TaBrel::Text1_KeyPress(int& KeyAscii) {
 
 // One cell on in reading order: right, or to the start of the next row; a beep
 // at the bottom-right cell.
-void Frm_TaBrel::advanceCell() {
+void EntryGrid::advanceCell() {
     if (Grid2.col() < LastCol) {
         Grid2.setCol(Grid2.col() + 1);
     } else if (Grid2.row() < Grid2.rowCount() - 1) {

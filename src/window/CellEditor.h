@@ -3,7 +3,7 @@
 // focus changes and the grid's focus to the form's handlers.
 #pragma once
 
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 
 #include <QLineEdit>
 

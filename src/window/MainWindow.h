@@ -2,7 +2,7 @@
 // to the form's handlers. It holds no game logic.
 #pragma once
 
-#include "board/Frm_TaBrel.h"
+#include "form/Frm_TaBrel.h"
 #include "window/QtShell.h"
 
 #include <QCoreApplication>

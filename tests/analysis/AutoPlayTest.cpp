@@ -1,13 +1,13 @@
-// "Auto Play" and "Stop": the box phase, the ways a run ends, the time it reports.
-#include "Solutions.h"
-#include "support/FormFixture.h"
+// "Auto Play": the box phase, the ways a run ends, the time it reports.
+#include "AnalysisFixture.h"
+#include "support/Solutions.h"
 
 #include <chrono>
 
 namespace {
 
 using namespace std::chrono_literals;
-using AutoPlay = FormTest;
+using AutoPlay = AnalysisTest;
 
 // Both clock readings are cut to the second before they are subtracted.
 TEST_F(AutoPlay, SolvesTheBuiltInPuzzleAndReportsWholeSecondsCutToTheSecond) {
@@ -18,15 +18,37 @@ TEST_F(AutoPlay, SolvesTheBuiltInPuzzleAndReportsWholeSecondsCutToTheSecond) {
     } cases[] = {{100ms, 900ms, 0}, {900ms, 1100ms, 1}, {0ms, 1999ms, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.end.count());
-        form.Command2_Click();
+        play.showBuiltInPuzzle();
         shell.clock = second + c.start;
         shell.everyYield = [&] { shell.clock = second + c.end; };
-        shell.messages.answerNext(MsgAnswer::Ok);
-        form.Cmd_findodd_Click();
-        EXPECT_EQ(shell.messages.texts().back(),
-                  "Successfully Completed in " + std::to_string(c.seconds) + " Seconds");
-        EXPECT_TRUE(isSolution(boardOf(form.Grid3))) << boardOf(form.Grid3);
-        EXPECT_EQ(shell.tabsShown.back(), 0) << "the play page is shown";
+        const AutoPlayOutcome outcome = analysis.autoPlay(shell, stop);
+        EXPECT_EQ(outcome.end, AutoPlayEnd::Solved);
+        EXPECT_EQ(outcome.seconds, c.seconds);
+        EXPECT_TRUE(isSolution(boardOf(play.Grid3))) << boardOf(play.Grid3);
+    }
+}
+
+// A repetition before the run ends it at once; a board without a hidden single
+// ends after one pass.
+TEST_F(AutoPlay, EachEndIsReturnedWithThePassesRun) {
+    const struct {
+        const char* name;
+        std::string board;
+        AutoPlayEnd end;
+        int passes, histIdx;
+    } cases[] = {{"Solved", std::string(BuiltInBoard), AutoPlayEnd::Solved, 4, 13},
+                 {"Duplicates", "55" + std::string(79, '.'), AutoPlayEnd::Duplicates, 0, 0},
+                 {"NothingToFind", std::string(81, '.'), AutoPlayEnd::Stopped, 1, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        play.showBuiltInPuzzle();
+        play.Grid3.clear();
+        play.showAsFreshGame(cellsOf(c.board));
+        const AutoPlayOutcome outcome = analysis.autoPlay(shell, stop);
+        EXPECT_EQ(outcome.end, c.end);
+        EXPECT_EQ(outcome.passes, c.passes);
+        EXPECT_EQ(play.HistIdx, c.histIdx);
+        EXPECT_EQ(outcome.seconds, 0);
     }
 }
 
@@ -35,23 +57,24 @@ TEST_F(AutoPlay, SolvesTheBuiltInPuzzleAndReportsWholeSecondsCutToTheSecond) {
 TEST_F(AutoPlay, OnlyTheFirstBoxWithAHiddenSingleGetsItsDigitInAPass) {
     const std::string start = cellsOf(".........|...5.....|......5..|.........|.5.......|"
                                       ".......5.|....5....|..5......|.........");
-    form.showStoredBoard(start);
-    form.Cmd_findodd_Click();
-    ASSERT_EQ(boardOf(form.HistGrid3, 1), start) << "the starting Update places nothing";
-    EXPECT_EQ(boardOf(form.HistGrid3, 2), "5" + start.substr(1));
+    play.showAsFreshGame(start);
+    analysis.autoPlay(shell, stop);
+    ASSERT_EQ(boardOf(play.HistGrid3, 1), start) << "the starting Update places nothing";
+    EXPECT_EQ(boardOf(play.HistGrid3, 2), "5" + start.substr(1));
 }
 
-// The pass under way finishes; a Stop pressed before the run is forgotten.
-TEST_F(AutoPlay, StopDuringTheSecondPassEndsTheRunAfterIt) {
-    form.Command12_Click();
+// The flag is read before each pass, so setting it in a yield ends the run after
+// the pass under way.
+TEST_F(AutoPlay, AStopDuringTheSecondPassEndsTheRunAfterIt) {
     shell.everyYield = [&] {
-        if (form.HistIdx >= 4) // Update recorded slot 1, the first pass slots 2 to 4
-            form.Command12_Click();
+        if (play.HistIdx >= 4) // Update recorded slot 1, the first pass slots 2 to 4
+            stop = true;
     };
-    form.Cmd_findodd_Click();
-    EXPECT_EQ(form.autoPlayPasses(), 2);
-    EXPECT_EQ(form.HistIdx, 7);
-    EXPECT_FALSE(isSolution(boardOf(form.Grid3)));
+    const AutoPlayOutcome outcome = analysis.autoPlay(shell, stop);
+    EXPECT_EQ(outcome.end, AutoPlayEnd::Stopped);
+    EXPECT_EQ(outcome.passes, 2);
+    EXPECT_EQ(play.HistIdx, 7);
+    EXPECT_FALSE(isSolution(boardOf(play.Grid3)));
 }
 
 } // namespace

@@ -1,12 +1,12 @@
-// "Update" and "Clue": candidates, the roll-back on a repetition, no nested runs.
+// "Update" and "Clue": candidates, and the roll-back on a repetition.
+#include "AnalysisFixture.h"
 #include "board/NumericValue.h"
-#include "support/FormFixture.h"
 
 #include <random>
 
 namespace {
 
-using CandidateUpdate = FormTest;
+using CandidateUpdate = AnalysisTest;
 using Candidates = std::array<std::string, 81>; // row by row
 
 // The candidate rule exactly as written, on strings: the elimination's reference.
@@ -25,7 +25,7 @@ Candidates candidatesAsWritten(const CellGrid& play) {
             const int row = k < 9 ? k : k < 18 ? r : r / 3 * 3 + (k - 18) / 3;
             const int col = k < 9 ? c : k < 18 ? k - 9 : c / 3 * 3 + (k - 18) % 3;
             if (std::string& other = cand[row * 9 + col]; other != d)
-                other = Frm_TaBrel::strless(other, d);
+                other = PlaySide::strless(other, d);
         }
     }
     return cand;
@@ -37,19 +37,34 @@ TEST_F(CandidateUpdate, CandidatesFollowTheWrittenRuleOnAnyBoard) {
     std::mt19937 random(20261206);
     const char* odd[] = {"12", " 7", "0.5", "x", "-3", "5x", "0", "3 "};
     for (int board = 0; board < 300; ++board) {
-        form.Grid3.clear();
+        play.Grid3.clear();
         for (int i = 0; i < 81; ++i) {
             const int roll = static_cast<int>(random() % 100);
             if (board % 4 == 0 && roll < 5)
-                form.Grid3.setText(i / 9, i % 9, odd[random() % std::size(odd)]);
+                play.Grid3.setText(i / 9, i % 9, odd[random() % std::size(odd)]);
             else if (roll < 40)
-                form.Grid3.setText(i / 9, i % 9, std::to_string(1 + random() % 9));
+                play.Grid3.setText(i / 9, i % 9, std::to_string(1 + random() % 9));
         }
-        const Candidates expected = candidatesAsWritten(form.Grid3);
-        form.Command13_Click();
+        const Candidates expected = candidatesAsWritten(play.Grid3);
+        analysis.clue(shell);
         for (int i = 0; i < 81; ++i)
-            ASSERT_EQ(form.CandArr[i / 9][i % 9], expected[i]) << board << ", " << i;
+            ASSERT_EQ(play.CandArr[i / 9][i % 9], expected[i]) << board << ", " << i;
     }
+}
+
+// Single candidates alone solve this puzzle: one press fills every cell with the
+// digit of its only solution and records the result once.
+TEST_F(CandidateUpdate, OnePressSolvesAPuzzleOfSinglesWithoutRollingBack) {
+    const std::string solution =
+        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+    play.Grid3.clear();
+    play.showAsFreshGame(cellsOf(OtherPuzzle));
+    const SweepOutcome outcome = analysis.update(shell);
+    EXPECT_FALSE(outcome.rolledBack);
+    EXPECT_FALSE(outcome.clash.has_value());
+    EXPECT_EQ(boardOf(play.Grid3), solution);
+    EXPECT_EQ(play.HistIdx, 1);
+    EXPECT_EQ(boardOf(play.HistGrid3, 1), solution);
 }
 
 // (0, 0) and (1, 0) both come down to 4: back to the saved slot (the last one here),
@@ -60,17 +75,19 @@ TEST_F(CandidateUpdate, ARepeatedSingleRollsBackToTheSavedSlotWithOneRecord) {
     const std::string saved = cellsOf("....9....|.........|1........|2........|3........|"
                                       "5........|6........|7........|8........");
     record(saved);
-    ASSERT_EQ(form.HistIdx, 500);
-    const std::string grid1Saved = textsOf(form.Grid1);
+    ASSERT_EQ(play.HistIdx, 500);
+    const std::string grid1Saved = joinedTexts(play.Grid1);
     for (int run = 0; run < 2; ++run) { // and again from the same place
-        form.Grid3.setText(1, 7, "9");
-        form.Command1_Click();
-        EXPECT_EQ(form.CandArr[0][0] + form.CandArr[1][0], "44");
-        EXPECT_EQ(boardOf(form.Grid3), saved);
-        EXPECT_EQ(textsOf(form.Grid1), grid1Saved);
-        EXPECT_EQ(form.HistIdx, 500);
-        EXPECT_EQ(boardOf(form.HistGrid3, 499), saved);
-        EXPECT_EQ(boardOf(form.HistGrid3, 498 - run), std::string(81, '.')) << "one record a run";
+        play.Grid3.setText(1, 7, "9");
+        const SweepOutcome outcome = analysis.update(shell);
+        EXPECT_TRUE(outcome.rolledBack);
+        EXPECT_EQ(outcome.clash, (Clash{Clash::Grid::Play, {0, 0}, {1, 0}})) << "column 0";
+        EXPECT_EQ(play.CandArr[0][0] + play.CandArr[1][0], "44");
+        EXPECT_EQ(boardOf(play.Grid3), saved);
+        EXPECT_EQ(joinedTexts(play.Grid1), grid1Saved);
+        EXPECT_EQ(play.HistIdx, 500);
+        EXPECT_EQ(boardOf(play.HistGrid3, 499), saved);
+        EXPECT_EQ(boardOf(play.HistGrid3, 498 - run), std::string(81, '.')) << "one record a run";
     }
 }
 
@@ -83,28 +100,9 @@ TEST_F(CandidateUpdate, TheLastCandidateIsNeverRemoved) {
     for (const auto& [board, cell, kept] :
          {std::tuple(rowFirst, 8, "9"), std::tuple(columnFirst, 4 * 9 + 8, "8")}) {
         SCOPED_TRACE(kept);
-        putBoard(form.Grid3, board);
-        form.Command13_Click();
-        EXPECT_EQ(form.CandArr[cell / 9][cell % 9], kept);
-    }
-}
-
-// A click on "Update", "Clue" or "Auto Play" during a run's yield must not start
-// a run inside it; "Stop" still works there, and after the run a click works.
-TEST_F(CandidateUpdate, NoRunStartsInsideARunningOne) {
-    for (auto running : {&Frm_TaBrel::Command1_Click, &Frm_TaBrel::Command13_Click}) {
-        form.Command2_Click();
-        form.Command7_Click(); // one sweep for either command
-        form.StopFlag = false;
-        shell.atYield([&] {
-            form.Command1_Click();
-            form.Command13_Click();
-            form.Cmd_findodd_Click();
-            form.Command12_Click();
-        });
-        (form.*running)();
-        EXPECT_EQ(form.HistIdx, 1) << "one record: no nested run recorded";
-        EXPECT_TRUE(form.StopFlag);
+        putBoard(play.Grid3, board);
+        analysis.clue(shell);
+        EXPECT_EQ(play.CandArr[cell / 9][cell % 9], kept);
     }
 }
 

@@ -1,9 +1,9 @@
-// The duplicate check and the "Chk.Dup" message.
-#include "support/FormFixture.h"
+// The duplicate check and what "Chk.Dup" finds.
+#include "AnalysisFixture.h"
 
 namespace {
 
-using DuplicateCheck = FormTest;
+using DuplicateCheck = AnalysisTest;
 using Cell = std::pair<int, int>;
 using Texts = std::vector<std::pair<Cell, const char*>>;
 
@@ -35,14 +35,14 @@ TEST_F(DuplicateCheck, ChkdupLeavesBothCurrentCellsWhereItsScanStopped) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        form.Command7_Click();
-        write(form.Grid3, c.play);
-        write(form.Grid1, c.candidates);
-        form.Grid3.setCurrent(from3.first, from3.second);
-        form.Grid1.setCurrent(from1.first, from1.second);
-        EXPECT_EQ(form.chkdup(), c.found);
-        EXPECT_EQ(Cell(form.Grid3.row(), form.Grid3.col()), c.grid3);
-        EXPECT_EQ(Cell(form.Grid1.row(), form.Grid1.col()), c.grid1);
+        play.clearGrids();
+        write(play.Grid3, c.play);
+        write(play.Grid1, c.candidates);
+        play.Grid3.setCurrent(from3.first, from3.second);
+        play.Grid1.setCurrent(from1.first, from1.second);
+        EXPECT_EQ(analysis.chkdup().has_value(), c.found);
+        EXPECT_EQ(Cell(play.Grid3.row(), play.Grid3.col()), c.grid3);
+        EXPECT_EQ(Cell(play.Grid1.row(), play.Grid1.col()), c.grid1);
     }
 }
 
@@ -55,27 +55,46 @@ TEST_F(DuplicateCheck, PlayValuesAboveZeroThatAreNoDigitCountAsRepeats) {
         {"-3", false},  {"", false},   {"inf", false}};
     for (const auto& [text, repeats] : cells) {
         SCOPED_TRACE(text);
-        form.Grid3.clear();
-        form.Grid3.setText(4, 4, text);
-        EXPECT_EQ(form.chkdup(), repeats);
-        shell.messages.answerNext(MsgAnswer::Ok);
-        form.Command9_Click();
-        EXPECT_EQ(shell.messages.texts().back(),
-                  repeats ? "Duplicates found" : "No Duplicates...Continue it");
+        play.Grid3.clear();
+        play.Grid3.setText(4, 4, text);
+        EXPECT_EQ(analysis.chkdup().has_value(), repeats);
+        EXPECT_EQ(analysis.checkBoard(), repeats ? BoardCheck::Duplicates : BoardCheck::Neither);
     }
 }
 
 // A negative number counts as filled for the win check, while the duplicate
 // check skips it.
-TEST_F(DuplicateCheck, ChkDupSaysSoOnAFullBoardWithoutRepeats) {
-    putBoard(form.Grid3, "534678912672195348198342567859761423426853791713924856961537284"
+TEST_F(DuplicateCheck, AFullBoardWithoutRepeatsIsAWin) {
+    putBoard(play.Grid3, "534678912672195348198342567859761423426853791713924856961537284"
                          "287419635345286179");
     for (const char* last : {"9", "-4"}) {
-        form.Grid3.setText(8, 8, last);
-        shell.messages.answerNext(MsgAnswer::Ok);
-        form.Command9_Click();
-        EXPECT_EQ(shell.messages.shown().back().text, "Good Girl! you did it") << last;
-        EXPECT_EQ(shell.messages.shown().back().icon, MsgIcon::Warning);
+        play.Grid3.setText(8, 8, last);
+        EXPECT_EQ(analysis.checkBoard(), BoardCheck::Win) << last;
+    }
+}
+
+// A later command marks the clashing cells, so both must be named: the cell at
+// which the scan met the digit again, and the one of its unit met before it.
+TEST_F(DuplicateCheck, AClashNamesTheCellWhereTheScanMetTheDigitAgainAndItsTwin) {
+    using G = Clash::Grid;
+    const struct {
+        const char* name;
+        Texts play, candidates;
+        Clash clash;
+    } cases[] = {
+        {"Row", {{{4, 7}, "5"}, {{4, 1}, "5"}}, {}, {G::Play, {4, 1}, {4, 7}}},
+        {"Column", {{{7, 3}, "6"}, {{1, 3}, "6"}}, {}, {G::Play, {1, 3}, {7, 3}}},
+        // Box column 0 is scanned before column 1, top to bottom.
+        {"Box", {{{2, 0}, "5"}, {{0, 1}, "5"}}, {}, {G::Play, {2, 0}, {0, 1}}},
+        {"NoDigitOnItsOwn", {{{3, 3}, "1"}, {{5, 5}, "12"}}, {}, {G::Play, {5, 5}, {5, 5}}},
+        {"CandidateGrid", {}, {{{0, 4}, "5"}, {{6, 4}, " 5"}}, {G::Candidates, {0, 4}, {6, 4}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        play.clearGrids();
+        write(play.Grid3, c.play);
+        write(play.Grid1, c.candidates);
+        EXPECT_EQ(analysis.chkdup(), c.clash);
     }
 }
 

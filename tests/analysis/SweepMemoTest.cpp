@@ -1,65 +1,82 @@
 // The sweeps and the duplicate check reuse what they last read while no grid text
 // changed: a twin whose grids are touched at every yield must end the same.
-#include "support/FormFixture.h"
+#include "analysis/Analysis.h"
+#include "support/BoardText.h"
+#include "support/FakeShell.h"
 
 #include <random>
 #include <sstream>
 
 namespace {
 
-// A form on a shell that answers every box, so that runs ending in one compare.
+// A play side as start-up leaves it, with its analysis; the touched twin writes
+// and restores a text of both grids at every yield, so nothing it read holds.
 struct Twin : FakeShell {
     explicit Twin(bool touched) {
-        form.Form_Load();
+        play.showBuiltInPuzzle();
+        analysis.onPlaced = [this](std::string_view text) { placed = text; };
         if (touched)
             everyYield = [this] {
-                for (CellGrid* grid : {&form.Grid1, &form.Grid3}) {
+                for (CellGrid* grid : {&play.Grid1, &play.Grid3}) {
                     const std::string text = grid->text(0, 0);
                     grid->setText(0, 0, text + "?");
                     grid->setText(0, 0, text);
                 }
             };
     }
-    MsgAnswer msgBox(const std::string& text, MsgButtons, MsgIcon, const std::string&) override {
-        texts.push_back(text);
-        return MsgAnswer::Ok;
-    }
-    std::vector<std::string> texts;
-    Frm_TaBrel form{*this};
+    PlaySide play;
+    Analysis analysis{play};
+    std::string placed;                // the last placed text it was told of
+    std::vector<std::string> outcomes; // what each press returned
 };
 
 // Everything the commands leave that a later command or the user can see.
 std::string stateOf(const Twin& twin) {
-    const Frm_TaBrel& form = twin.form;
+    const PlaySide& play = twin.play;
     std::ostringstream state;
-    state << form.Grid3.row() << form.Grid3.col() << form.Grid1.row() << form.Grid1.col()
-          << " HistIdx " << form.HistIdx << " Text1 " << form.Text1.text() << '\n';
+    state << play.Grid3.row() << play.Grid3.col() << play.Grid1.row() << play.Grid1.col()
+          << " HistIdx " << play.HistIdx << " placed " << twin.placed << '\n';
     for (int i = 0; i < 81; ++i) {
         const int r = i / 9, c = i % 9;
-        for (const CellGrid* grid : {&form.Grid3, &form.Grid1})
+        for (const CellGrid* grid : {&play.Grid3, &play.Grid1})
             state << grid->text(r, c) << ';' << +grid->backColor(r, c).r << ','
                   << +grid->backColor(r, c).g << ';';
-        state << form.CandArr[r][c] << '\n';
-        for (int slot = 0; slot <= form.HistIdx; ++slot)
-            state << form.HistGrid1.at(slot, r, c) << ';' << form.HistGrid3.at(slot, r, c) << ';';
+        state << play.CandArr[r][c] << '\n';
+        for (int slot = 0; slot <= play.HistIdx; ++slot)
+            state << play.HistGrid1.at(slot, r, c) << ';' << play.HistGrid3.at(slot, r, c) << ';';
     }
-    for (const std::string& text : twin.texts)
-        state << '\n' << text;
+    for (const std::string& outcome : twin.outcomes)
+        state << '\n' << outcome;
     return state.str();
 }
 
+std::string said(const SweepOutcome& outcome) {
+    std::ostringstream text;
+    text << "rolled back " << outcome.rolledBack;
+    if (outcome.clash)
+        text << " at " << outcome.clash->second.row << outcome.clash->second.col;
+    return text.str();
+}
+
+std::string said(const AutoPlayOutcome& outcome) {
+    return "end " + std::to_string(static_cast<int>(outcome.end)) + " passes " +
+           std::to_string(outcome.passes) + " seconds " + std::to_string(outcome.seconds);
+}
+
 // Sets up both twins alike, then presses each solving button twice on each.
-void expectSameOutcomes(const std::function<void(Frm_TaBrel&)>& setup, const std::string& what) {
-    const std::pair<const char*, void (Frm_TaBrel::*)()> buttons[] = {
-        {"Update", &Frm_TaBrel::Command1_Click},
-        {"Clue", &Frm_TaBrel::Command13_Click},
-        {"Auto Play", &Frm_TaBrel::Cmd_findodd_Click}};
-    for (const auto& [name, command] : buttons) {
+void expectSameOutcomes(const std::function<void(PlaySide&)>& setup, const std::string& what) {
+    const bool neverStopped = false;
+    const std::pair<const char*, std::function<std::string(Twin&)>> buttons[] = {
+        {"Update", [](Twin& twin) { return said(twin.analysis.update(twin)); }},
+        {"Clue", [](Twin& twin) { return said(twin.analysis.clue(twin)); }},
+        {"Auto Play",
+         [&](Twin& twin) { return said(twin.analysis.autoPlay(twin, neverStopped)); }}};
+    for (const auto& [name, press] : buttons) {
         Twin remembering(false), rereading(true);
         for (Twin* twin : {&remembering, &rereading}) {
-            setup(twin->form);
-            (twin->form.*command)();
-            (twin->form.*command)();
+            setup(twin->play);
+            twin->outcomes.push_back(press(*twin));
+            twin->outcomes.push_back(press(*twin));
         }
         ASSERT_EQ(stateOf(remembering), stateOf(rereading)) << name << ", " << what;
     }
@@ -72,9 +89,9 @@ TEST(SweepMemo, PuzzlesEndAsIfEveryTextWereReadAfresh) {
         ".3.....8.247...1....5.726.......48.1.645.37.2.21..6.4.7..............3....2..1...",
         "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4.."};
     for (const std::string_view puzzle : puzzles) {
-        auto load = [&](Frm_TaBrel& form) {
-            form.Grid3.clear();
-            form.showStoredBoard(cellsOf(puzzle));
+        auto load = [&](PlaySide& play) {
+            play.Grid3.clear();
+            play.showAsFreshGame(cellsOf(puzzle));
         };
         expectSameOutcomes(load, std::string(puzzle));
     }
@@ -93,9 +110,9 @@ TEST(SweepMemo, RandomBoardsEndAsIfEveryTextWereReadAfresh) {
             else if (roll < 25 + board % 20)
                 text = std::to_string(1 + random() % 9);
         }
-        auto setup = [&](Frm_TaBrel& form) {
+        auto setup = [&](PlaySide& play) {
             for (int i = 0; i < 81; ++i)
-                form.Grid3.setText(i / 9, i % 9, texts[i]);
+                play.Grid3.setText(i / 9, i % 9, texts[i]);
         };
         expectSameOutcomes(setup, "board " + std::to_string(board));
     }

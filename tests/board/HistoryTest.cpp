@@ -1,11 +1,11 @@
 // Colouring, "Revert" and "Forward" through the recorded boards, the bound of 501
 // slots, and what "Default Game" leaves of them.
-#include "support/FormFixture.h"
+#include "support/PlayFixture.h"
 
 namespace {
 
-using Colouring = FormTest;
-using History = FormTest;
+using Colouring = PlayTest;
+using History = PlayTest;
 
 const std::string Empty(81, '.');
 
@@ -20,99 +20,99 @@ TEST_F(Colouring, PaintsByNumericValueAndKeepsThePlayGridsCurrentCell) {
                  {" 5", Cyan, Magenta},     {"0.4", Cyan, Magenta}, {"12", Cyan, White},
                  {"123456789", Cyan, White}};
     for (int i = 0; i < std::ssize(cells); ++i) {
-        form.Grid3.setText(i / 9, i % 9, cells[i].text);
-        form.Grid3.setBackColor(i / 9, i % 9, Cyan); // a stale colour must not survive
-        form.Grid1.setText(i / 9, i % 9, cells[i].text);
+        play.Grid3.setText(i / 9, i % 9, cells[i].text);
+        play.Grid3.setBackColor(i / 9, i % 9, Cyan); // a stale colour must not survive
+        play.Grid1.setText(i / 9, i % 9, cells[i].text);
     }
     // "Put In the Grid" writes into the play grid's current cell, so it must stay.
-    form.Grid3.setCurrent(4, 6);
-    form.ColorMe();
+    play.Grid3.setCurrent(4, 6);
+    play.ColorMe();
     for (int i = 0; i < std::ssize(cells); ++i) {
         SCOPED_TRACE('"' + std::string(cells[i].text) + '"');
-        EXPECT_EQ(form.Grid3.text(i / 9, i % 9), cells[i].play == Cyan ? cells[i].text : "");
-        EXPECT_EQ(form.Grid3.backColor(i / 9, i % 9), cells[i].play);
-        EXPECT_EQ(form.Grid1.backColor(i / 9, i % 9), cells[i].candidate);
+        EXPECT_EQ(play.Grid3.text(i / 9, i % 9), cells[i].play == Cyan ? cells[i].text : "");
+        EXPECT_EQ(play.Grid3.backColor(i / 9, i % 9), cells[i].play);
+        EXPECT_EQ(play.Grid1.backColor(i / 9, i % 9), cells[i].candidate);
     }
-    EXPECT_EQ(std::pair(form.Grid3.row(), form.Grid3.col()), std::pair(4, 6));
-    EXPECT_EQ(std::pair(form.Grid1.row(), form.Grid1.col()), std::pair(8, 8));
+    EXPECT_EQ(std::pair(play.Grid3.row(), play.Grid3.col()), std::pair(4, 6));
+    EXPECT_EQ(std::pair(play.Grid1.row(), play.Grid1.col()), std::pair(8, 8));
 }
 
 // Revert shows a slot coloured from its content, as ColorMe does. Forward only
 // paints non-zero play cells cyan (a negative number included), empties the rest
 // without whitening them, leaves the candidate grid alone and ends at (8, 8).
 TEST_F(History, RevertAndForwardWalkTheRecordedBoardsColouringDifferently) {
-    form.Command7_Click();
-    form.Command3_Click();
-    EXPECT_EQ(boardOf(form.Grid3), Empty) << "Revert at slot 0 reloads nothing";
-    form.Grid3.setText(0, 1, "-4");
-    form.Grid3.setText(0, 4, "0");
-    form.Grid1.setText(0, 0, "5");
+    play.clearGrids();
+    play.revert();
+    EXPECT_EQ(boardOf(play.Grid3), Empty) << "Revert at slot 0 reloads nothing";
+    play.Grid3.setText(0, 1, "-4");
+    play.Grid3.setText(0, 4, "0");
+    play.Grid1.setText(0, 0, "5");
     for (int slot = 1; slot <= 2; ++slot) {
-        form.NextHistSlot();
-        form.FILLARRAY();
+        play.NextHistSlot();
+        play.FILLARRAY();
     }
-    form.Command3_Click();
-    form.Command3_Click();
-    EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
-    EXPECT_EQ(form.Grid3.backColor(0, 4), Cyan);
-    form.Command4_Click(); // to slot 1
-    EXPECT_EQ(form.Grid3.text(0, 1), "-4");
-    EXPECT_EQ(form.Grid3.backColor(0, 1), Cyan);
-    EXPECT_EQ(form.Grid3.text(0, 4), "");
-    EXPECT_EQ(form.Grid3.backColor(0, 4), Cyan) << "an erased cell keeps its background";
-    EXPECT_EQ(form.Grid1.backColor(0, 0), White) << "the candidate grid is not recoloured";
-    EXPECT_EQ(std::pair(form.Grid3.row(), form.Grid3.col()), std::pair(8, 8));
-    form.Command4_Click();
-    form.Command3_Click(); // back to slot 1
-    EXPECT_EQ(form.Grid3.text(0, 1), "");
-    EXPECT_EQ(form.Grid3.backColor(0, 4), White);
-    EXPECT_EQ(form.Grid1.backColor(0, 0), Magenta);
-    form.Command4_Click();
-    form.Command4_Click();
-    EXPECT_EQ(form.HistIdx, 3);
-    EXPECT_EQ(boardOf(form.Grid3), Empty) << "a slot never recorded reads empty";
+    play.revert();
+    play.revert();
+    EXPECT_EQ(boardOf(play.Grid3), cellsOf(BuiltInBoard));
+    EXPECT_EQ(play.Grid3.backColor(0, 4), Cyan);
+    play.forward(); // to slot 1
+    EXPECT_EQ(play.Grid3.text(0, 1), "-4");
+    EXPECT_EQ(play.Grid3.backColor(0, 1), Cyan);
+    EXPECT_EQ(play.Grid3.text(0, 4), "");
+    EXPECT_EQ(play.Grid3.backColor(0, 4), Cyan) << "an erased cell keeps its background";
+    EXPECT_EQ(play.Grid1.backColor(0, 0), White) << "the candidate grid is not recoloured";
+    EXPECT_EQ(std::pair(play.Grid3.row(), play.Grid3.col()), std::pair(8, 8));
+    play.forward();
+    play.revert(); // back to slot 1
+    EXPECT_EQ(play.Grid3.text(0, 1), "");
+    EXPECT_EQ(play.Grid3.backColor(0, 4), White);
+    EXPECT_EQ(play.Grid1.backColor(0, 0), Magenta);
+    play.forward();
+    play.forward();
+    EXPECT_EQ(play.HistIdx, 3);
+    EXPECT_EQ(boardOf(play.Grid3), Empty) << "a slot never recorded reads empty";
 }
 
 // The index never leaves 0..500 and the newest 501 boards stay reachable in order;
-// Forward refuses at the last slot and, as it always has, at slot 99.
+// Forward refuses at the last slot and, by its own rule, at slot 99.
 TEST_F(History, RecordingBeyondTheLastSlotDropsTheOldestAndForwardStopsAt99And500) {
     for (int i = 1; i <= 600; ++i) {
-        form.Grid3.setText(0, 0, std::to_string(i));
-        form.NextHistSlot();
-        form.FILLARRAY();
+        play.Grid3.setText(0, 0, std::to_string(i));
+        play.NextHistSlot();
+        play.FILLARRAY();
     }
-    EXPECT_EQ(form.HistIdx, 500);
+    EXPECT_EQ(play.HistIdx, 500);
     for (int slot = 0; slot <= 500; ++slot)
-        ASSERT_EQ(form.HistGrid3.at(slot, 0, 0), std::to_string(100 + slot)) << slot;
-    form.Command3_Click();
-    EXPECT_EQ(form.Grid3.text(0, 0), "599");
+        ASSERT_EQ(play.HistGrid3.at(slot, 0, 0), std::to_string(100 + slot)) << slot;
+    play.revert();
+    EXPECT_EQ(play.Grid3.text(0, 0), "599");
     for (const auto& [from, to] : {std::pair(500, 500), std::pair(99, 99), std::pair(100, 101)}) {
-        form.HistIdx = static_cast<std::int16_t>(from);
-        form.Command4_Click();
-        EXPECT_EQ(form.HistIdx, to) << "Forward from slot " << from;
+        play.HistIdx = static_cast<std::int16_t>(from);
+        play.forward();
+        EXPECT_EQ(play.HistIdx, to) << "Forward from slot " << from;
     }
 }
 
-// Start-up runs it too. Only slots 0 to 4 are emptied, so a later game's slot 5
-// is reachable again.
+// "Default Game", which start-up runs too. Only slots 0 to 4 are emptied, so a
+// later game's slot 5 is reachable again.
 TEST_F(History, DefaultGameShowsTheBuiltInPuzzleAndEmptiesOnlyTheFirstFiveSlots) {
     for (char digit = '1'; digit <= '7'; ++digit)
         record(digit + Empty.substr(1));
-    form.Command2_Click();
-    EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
-    EXPECT_EQ(boardOf(form.HistGrid3, 0), cellsOf(BuiltInBoard));
+    play.showBuiltInPuzzle();
+    EXPECT_EQ(boardOf(play.Grid3), cellsOf(BuiltInBoard));
+    EXPECT_EQ(boardOf(play.HistGrid3, 0), cellsOf(BuiltInBoard));
     for (int i = 0; i < 81; ++i) {
         const int row = i / 9, col = i % 9;
-        EXPECT_EQ(form.Grid3.backColor(row, col), form.Grid3.text(row, col).empty() ? White : Cyan);
-        EXPECT_EQ(form.Grid1.text(row, col), "123456789");
-        EXPECT_EQ(form.CandArr[row][col], "123456789") << "the sweeps rely on it matching Grid1";
+        EXPECT_EQ(play.Grid3.backColor(row, col), play.Grid3.text(row, col).empty() ? White : Cyan);
+        EXPECT_EQ(play.Grid1.text(row, col), "123456789");
+        EXPECT_EQ(play.CandArr[row][col], "123456789") << "the sweeps rely on it matching Grid1";
     }
-    form.Command4_Click();
-    EXPECT_EQ(boardOf(form.Grid3), Empty) << "slot 1 was emptied";
+    play.forward();
+    EXPECT_EQ(boardOf(play.Grid3), Empty) << "slot 1 was emptied";
     for (int i = 0; i < 4; ++i)
-        form.Command4_Click();
-    EXPECT_EQ(form.HistIdx, 5);
-    EXPECT_EQ(boardOf(form.Grid3), "5" + Empty.substr(1));
+        play.forward();
+    EXPECT_EQ(play.HistIdx, 5);
+    EXPECT_EQ(boardOf(play.Grid3), "5" + Empty.substr(1));
 }
 
 } // namespace

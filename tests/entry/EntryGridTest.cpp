@@ -1,23 +1,32 @@
 // Typing a puzzle into the entry grid: the arrow keys, the two entry modes, storing
 // on a cell change, the detached editor, the focus and the first-key rule.
+#include "entry/EntryGrid.h"
+
 #include "entry/KeyCodes.h"
-#include "support/FormFixture.h"
+#include "support/FakeShell.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-using Focus = Frm_TaBrel::Focus;
+using Focus = EntryGrid::Focus;
 
-// The form on "Add a New Game", with clicks and keys as the window reports them.
-class EntryGrid : public FormTest {
+// The entry grid on "Add a New Game" as start-up leaves it (detached, the editor
+// holding the play grid's top-left given, cells 500 units square), with clicks
+// and keys as the window reports them.
+class Entry : public ::testing::Test {
 protected:
-    EntryGrid() {
-        form.SSTab2.tab = 1;
-        form.Grid2.setPosition(200, 300);
+    Entry() {
+        pages.tab = 1;
+        entry.EditorDetached = true;
+        entry.Text1.setText("5");
+        entry.Grid2.setCellSize(500);
+        entry.Grid2.setPosition(200, 300);
     }
 
     void clickCell(int row, int col) {
-        form.focusMovedTo(Focus::Grid2); // a click gives the grid the focus first
-        form.Grid2.setCurrent(row, col);
+        entry.focusMovedTo(Focus::Grid2); // a click gives the grid the focus first
+        entry.Grid2.setCurrent(row, col);
     }
 
     // Types `keys` ('\r' is Enter) and returns those not swallowed; all of them but
@@ -26,29 +35,33 @@ protected:
         std::string left;
         for (const char key : keys) {
             int k = static_cast<unsigned char>(key);
-            form.Text1_KeyPress(k);
-            const int caret = form.Text1.caret();
+            entry.Text1_KeyPress(k);
+            const int caret = entry.Text1.caret();
             left += k != 0 ? std::string(1, key) : "";
             if (k != 0 && k != Keys::Enter) {
-                form.Text1.setText(std::string(form.Text1.text()).insert(caret, 1, key));
-                form.Text1.setCaret(caret + 1);
+                entry.Text1.setText(std::string(entry.Text1.text()).insert(caret, 1, key));
+                entry.Text1.setCaret(caret + 1);
             }
         }
         return left;
     }
 
     int press(int key) { // a key going down; returns the key code the handler leaves
-        form.Text1_KeyDown(key, 0);
+        entry.Text1_KeyDown(key, 0);
         return key;
     }
 
-    std::pair<int, int> current() const { return {form.Grid2.row(), form.Grid2.col()}; }
-    const std::string& at(int row, int col) const { return form.Grid2.text(row, col); }
+    std::pair<int, int> current() const { return {entry.Grid2.row(), entry.Grid2.col()}; }
+    const std::string& at(int row, int col) const { return entry.Grid2.text(row, col); }
     // Where the editor must stand over cell (r, c) of a grid at (200, 300).
     static UnitRect cellRect(int r, int c) { return {200 + c * 500, 300 + r * 500, 500, 500}; }
+
+    FakeShell shell;
+    TabArea pages;
+    EntryGrid entry{shell, pages};
 };
 
-TEST_F(EntryGrid, ArrowKeysMoveTheEditorOrBeepAtTheEdge) {
+TEST_F(Entry, ArrowKeysMoveTheEditorOrBeepAtTheEdge) {
     struct Case {
         const char* name;
         int fromRow, fromCol, key, toRow, toCol, beeps;
@@ -66,90 +79,90 @@ TEST_F(EntryGrid, ArrowKeysMoveTheEditorOrBeepAtTheEdge) {
         EXPECT_EQ(press(c.key), c.key) << "the editor gets the key too";
         EXPECT_EQ(current(), std::pair(c.toRow, c.toCol));
         EXPECT_EQ(shell.beeps - beeps, c.beeps);
-        EXPECT_EQ(form.Text1.rect(), cellRect(c.toRow, c.toCol));
+        EXPECT_EQ(entry.Text1.rect(), cellRect(c.toRow, c.toCol));
     }
 }
 
 // A fast digit is swallowed and stored in the cell left; "0" is typed in place.
-TEST_F(EntryGrid, FastEntryStoresDigitsAcrossARowEndAndTypesZeroInPlace) {
-    form.Grid2.setText(2, 7, "5");
-    form.Check1.value = 1;
+TEST_F(Entry, FastEntryStoresDigitsAcrossARowEndAndTypesZeroInPlace) {
+    entry.Grid2.setText(2, 7, "5");
+    entry.Check1.value = 1;
     clickCell(2, 7);
     EXPECT_EQ(type("0"), "0");
-    EXPECT_EQ(form.Text1.text(), "0") << "the armed marker emptied the 5 first";
+    EXPECT_EQ(entry.Text1.text(), "0") << "the armed marker emptied the 5 first";
     EXPECT_EQ(current(), std::pair(2, 7));
     EXPECT_EQ(type("\r5"), "\r");
     EXPECT_EQ(at(2, 7), "0");
-    EXPECT_EQ(form.Grid2.backColor(2, 7), White);
+    EXPECT_EQ(entry.Grid2.backColor(2, 7), White);
     EXPECT_EQ(at(2, 8), "5");
-    EXPECT_EQ(form.Grid2.backColor(2, 8), Cyan);
+    EXPECT_EQ(entry.Grid2.backColor(2, 8), Cyan);
     EXPECT_EQ(current(), std::pair(3, 0));
 }
 
 // Moving on keeps the focus, so the marker stays spent: "3" goes in before the 5.
-TEST_F(EntryGrid, NormalEntryStoresOnEnterAndColoursTheCellLeftByItsValue) {
-    form.Grid2.setText(8, 8, "5");
+TEST_F(Entry, NormalEntryStoresOnEnterAndColoursTheCellLeftByItsValue) {
+    entry.Grid2.setText(8, 8, "5");
     clickCell(8, 6);
     EXPECT_EQ(type("abc\r7x\r3"), "abc\r7x\r3") << "normal mode swallows no key, Enter too";
-    EXPECT_EQ(form.Text1.text(), "35");
+    EXPECT_EQ(entry.Text1.text(), "35");
     type("\r");
     EXPECT_EQ(at(8, 6), "abc");
-    EXPECT_EQ(form.Grid2.backColor(8, 6), White);
+    EXPECT_EQ(entry.Grid2.backColor(8, 6), White);
     EXPECT_EQ(at(8, 7), "7x");
-    EXPECT_EQ(form.Grid2.backColor(8, 7), Cyan);
+    EXPECT_EQ(entry.Grid2.backColor(8, 7), Cyan);
     EXPECT_EQ(at(8, 8), "35") << "Enter stores in the last cell too, and beeps";
     EXPECT_EQ(current(), std::pair(8, 8));
     EXPECT_EQ(shell.beeps, 1);
 }
 
 // Until the grid takes the focus the editor holds another cell's text: store none.
-TEST_F(EntryGrid, DetachedEditorStoresNothingUntilTheGridTakesTheFocus) {
-    EXPECT_FALSE(form.Text1.visible()) << "its start-up text never shows over a cell";
-    form.Grid2.setCurrent(0, 1);
+TEST_F(Entry, DetachedEditorStoresNothingUntilTheGridTakesTheFocus) {
+    EXPECT_FALSE(entry.Text1.visible()) << "its start-up text never shows over a cell";
+    entry.Grid2.setCurrent(0, 1);
     EXPECT_EQ(at(0, 0), "") << "the start-up 5 is not stored";
-    form.focusMovedTo(Focus::Text1); // a click straight into the editor
-    form.Check1.value = 1;
+    entry.focusMovedTo(Focus::Text1); // a click straight into the editor
+    entry.Check1.value = 1;
     type("7");
     EXPECT_EQ(at(0, 1), "") << "a fast digit is lost while detached";
-    form.focusMovedTo(Focus::Grid2);
+    entry.focusMovedTo(Focus::Grid2);
     type("4");
     EXPECT_EQ(at(0, 2), "4");
 }
 
-TEST_F(EntryGrid, ClearGridThenACellChangeStoresTheEditorTextBack) {
-    form.Grid2.setText(4, 4, "6");
+TEST_F(Entry, ClearGridThenACellChangeStoresTheEditorTextBack) {
+    entry.Grid2.setText(4, 4, "6");
     clickCell(4, 4);
-    form.Command8_Click();
+    entry.Grid2.clear(); // "Clear Grid"
     EXPECT_EQ(at(4, 4), "");
     press(Keys::Down);
     EXPECT_EQ(at(4, 4), "6");
-    EXPECT_EQ(form.Grid2.backColor(4, 4), Cyan);
+    EXPECT_EQ(entry.Grid2.backColor(4, 4), Cyan);
 }
 
 // Repeats the window reports must not re-arm the marker; a hidden page never takes the focus.
-TEST_F(EntryGrid, EditorFocusChangesOnlyForRealAndOnlyOnItsShownPage) {
+TEST_F(Entry, EditorFocusChangesOnlyForRealAndOnlyOnItsShownPage) {
     clickCell(1, 1);
     type("a");
-    form.focusMovedTo(Focus::Text1);
-    form.focusLeft(Focus::Grid2);
-    EXPECT_EQ(form.Text1.tag(), "1");
-    form.focusLeft(Focus::Text1);
-    EXPECT_EQ(form.Text1.backColor(), White);
-    form.focusMovedTo(Focus::Text1);
-    EXPECT_EQ(form.Text1.tag(), "0");
-    EXPECT_EQ(form.Text1.backColor(), Magenta);
-    form.focusMovedTo(Focus::Grid2);
-    EXPECT_EQ(form.focusOwner(), Focus::Grid2) << "an attached editor leaves the grid the focus";
+    entry.focusMovedTo(Focus::Text1);
+    entry.focusLeft(Focus::Grid2);
+    EXPECT_EQ(entry.Text1.tag(), "1");
+    entry.focusLeft(Focus::Text1);
+    EXPECT_EQ(entry.Text1.backColor(), White);
+    entry.focusMovedTo(Focus::Text1);
+    EXPECT_EQ(entry.Text1.tag(), "0");
+    EXPECT_EQ(entry.Text1.backColor(), Magenta);
+    entry.focusMovedTo(Focus::Grid2);
+    EXPECT_EQ(entry.focusOwner(), Focus::Grid2) << "an attached editor leaves the grid the focus";
 
     int requests = 0;
-    form.onFocusTaken = [&] { ++requests; };
-    form.SSTab2.tab = 0;
-    form.Grid2.setCurrent(0, 0);
-    EXPECT_EQ(form.Text1.rect(), cellRect(0, 0)) << "the placement goes on without the focus";
-    EXPECT_EQ(form.focusOwner(), Focus::Grid2);
-    form.SSTab2.tab = 1;
-    form.Grid2.setCurrent(0, 1);
-    EXPECT_EQ(form.focusOwner(), Focus::Text1);
+    entry.onFocusTaken = [&] { ++requests; };
+    pages.tab = 0;
+    entry.Grid2.setCurrent(0, 0);
+    EXPECT_EQ(entry.Text1.rect(), cellRect(0, 0)) << "the placement goes on without the focus";
+    EXPECT_EQ(entry.focusOwner(), Focus::Grid2);
+    pages.tab = 1;
+    entry.Grid2.setCurrent(0, 1);
+    EXPECT_EQ(entry.focusOwner(), Focus::Text1);
     EXPECT_EQ(requests, 1) << "the window is asked to follow";
 }
 
@@ -161,7 +174,7 @@ std::pair<std::string, std::string> firstKey(int key, bool anyKey, const char* t
     box.setAlignment(alignment);
     box.setCaret(caret);
     box.setTag(tag);
-    EXPECT_TRUE(Frm_TaBrel::ClearOnFirstKey(box, key, anyKey));
+    EXPECT_TRUE(EntryGrid::ClearOnFirstKey(box, key, anyKey));
     return {box.text(), box.tag()};
 }
 

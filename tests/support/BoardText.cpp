@@ -24,12 +24,7 @@ void putBoard(CellGrid& grid, std::string_view board) {
 }
 
 std::string boardOf(const CellGrid& grid) {
-    std::string cells;
-    for (int i = 0; i < 81; ++i) {
-        const std::string& text = grid.text(i / 9, i % 9);
-        cells.push_back(text.empty() ? '.' : (text.size() == 1 ? text[0] : '?'));
-    }
-    return cells;
+    return boardLine(grid, '.');
 }
 
 std::string boardOf(const HistArray& history, int slot) {
@@ -37,11 +32,4 @@ std::string boardOf(const HistArray& history, int slot) {
     for (int i = 0; i < 81; ++i)
         grid.setText(i / 9, i % 9, history.at(slot, i / 9, i % 9));
     return boardOf(grid);
-}
-
-std::string textsOf(const CellGrid& grid) {
-    std::string joined;
-    for (int i = 0; i < 81; ++i)
-        joined += (i > 0 ? "," : "") + grid.text(i / 9, i % 9);
-    return joined;
 }

@@ -3,6 +3,7 @@
 // and the drawing characters '|', '-', '+' are ignored.
 #pragma once
 
+#include "board/BoardText.h"
 #include "board/CellGrid.h"
 #include "board/HistArray.h"
 
@@ -17,8 +18,10 @@ void putBoard(CellGrid& grid, std::string_view board);
 // as '.', anything else as '?'.
 std::string boardOf(const CellGrid& grid);
 std::string boardOf(const HistArray& history, int slot);
-// The 81 texts of the grid joined with ','.
-std::string textsOf(const CellGrid& grid);
+
+// The built-in puzzle as the play grid shows it after start-up.
+inline constexpr std::string_view BuiltInBoard =
+    "5...72......5....8.2.6..9......8..46...2.9...17..5......6..3.2.4....8......42...3";
 
 // A puzzle other than the built-in one, so a board that comes back is told apart.
 inline constexpr std::string_view OtherPuzzle =

@@ -1,36 +1,12 @@
 // The built batch solver, run as a user runs it.
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <gtest/gtest.h>
+#include "ToolRun.h"
+
 #include <regex>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
-std::string contentsOf(const std::string& path) {
-    std::ifstream in(path);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-struct ToolRun {
-    int status;
-    std::string out, err;
-};
-
-// Runs the tool with `arguments` on `input` as its standard input.
 ToolRun solve(const std::string& arguments, const std::string& input) {
-    const std::string base = ::testing::TempDir() + "tabrel-solve-" + std::to_string(::getpid());
-    std::ofstream(base + ".in") << input;
-    const int status = std::system(
-        (TABREL_SOLVE " " + arguments + " <" + base + ".in >" + base + ".out 2>" + base + ".err")
-            .c_str());
-    ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(base + ".out"),
-                contentsOf(base + ".err")};
-    for (const char* file : {".in", ".out", ".err"})
-        std::remove((base + file).c_str());
-    return run;
+    return runTool(TABREL_SOLVE, arguments, input);
 }
 
 const std::string BuiltIn =

@@ -1,7 +1,7 @@
 // The real window on Qt's offscreen platform, with real clicks and keys and message
 // boxes answered from a script: the wiring and what the user sees.
-#include "analysis/Solutions.h"
 #include "support/FormFixture.h"
+#include "support/Solutions.h"
 #include "support/TempFolder.h"
 #include "window/GridView.h"
 #include "window/MainWindow.h"

@@ -1,0 +1,67 @@
+// The play side of the board: the play grid, the candidate grid, the candidate
+// strings and the history of both grids, with the procedures every command shares.
+#pragma once
+
+#include "board/CellGrid.h"
+#include "board/HistArray.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct PlaySide {
+    // Row 9 and column 9 never reach a grid.
+    using Candidates = std::array<std::array<std::string, 10>, 10>;
+
+    CellGrid Grid1; // candidate grid
+    CellGrid Grid3; // play grid
+    // The candidate strings the last sweep of "Update" or "Clue" worked out; it
+    // showed them in Grid1 too, unless it was taken back. Only the sweeps and
+    // "Default Game" write them, and always together with Grid1: the sweeps rely
+    // on that to skip the cells whose candidates did not change.
+    Candidates CandArr;
+    HistArray HistGrid1;
+    HistArray HistGrid3;
+    std::int16_t HistIdx = 0; // the slot shown, 0..500
+
+    // Trims spaces off `text` in place, then counts the characters equal to `ch`
+    // (0 when `ch` is not one character).
+    static std::int16_t CountStr(std::string& text, std::string_view ch);
+    // `text` without its first occurrence of `d`; exactly one character is removed.
+    static std::string strless(const std::string& text, const std::string& d);
+    // Records both grids into history slot HistIdx.
+    void FILLARRAY();
+    // Colours both grids from their contents; Grid1 ends current at (8, 8).
+    void ColorMe();
+    // Moves HistIdx to the next slot for a new record. At the last slot the oldest
+    // board is dropped instead, so the newest 501 boards stay reachable.
+    void NextHistSlot();
+
+    // "Default Game" on the play side: the built-in puzzle with its givens cyan,
+    // every candidate string "123456789", history slots 0 to 4 emptied and the
+    // board recorded in slot 0.
+    void showBuiltInPuzzle();
+    // Puts `board` on the play grid as a fresh game: the 81 characters row by row,
+    // "1"-"9" a given shown on cyan, any other character and any cell past the end
+    // of the text empty. HistIdx becomes 0 and slot 0 records the board; Grid1
+    // keeps what it shows, and the play grid's current cell ends at (8, 8).
+    // Returns the number of givens, 0..81.
+    int showAsFreshGame(std::string_view board);
+
+    // "Revert": shows the slot before HistIdx coloured from content; nothing at slot 0.
+    void revert();
+    // "Forward": shows the slot after HistIdx; nothing at slot 99 or the last slot.
+    // Only the play grid is recoloured, and an emptied cell keeps its background.
+    void forward();
+    // Shows history slot `slot` (0..500) in both grids, coloured from content.
+    void revertTo(std::int16_t slot);
+
+    // "Put In the Grid": `text` into the play grid's current cell.
+    void putIn(std::string_view text);
+    // "Clear Grids": empties the play and candidate grids.
+    void clearGrids();
+
+private:
+    void showHistorySlot();
+};

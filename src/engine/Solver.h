@@ -1,0 +1,29 @@
+// The exact solver: how many solutions a board has (none, one, two or more) and
+// one of them, found by search. Fast enough to run on every keystroke and
+// thousands of times inside the generator; it allocates nothing and keeps no
+// state between calls, so any thread may call it.
+#pragma once
+
+#include "engine/Grid.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace engine {
+
+struct SolveResult {
+    // 0, 1, or 2 for two or more.
+    int solutions = 0;
+    // The first solution found, givens kept; all zeros when there is none.
+    Board solution{};
+};
+
+// A cell outside 1-9 counts as empty. Givens that repeat a digit in a unit
+// leave no solution.
+SolveResult solve(const Board& board);
+bool hasUniqueSolution(const Board& board);
+// A solution picked by `seed` among the board's solutions: the same board and
+// seed give the same solution everywhere. None when the board has no solution.
+std::optional<Board> randomSolution(const Board& board, std::uint64_t seed);
+
+} // namespace engine

@@ -1,0 +1,154 @@
+// The form's start-up and its handlers: each calls its subsystem and tells the
+// outcome in the words of Messages.h.
+#include "form/Frm_TaBrel.h"
+
+#include "board/BoardText.h"
+
+namespace {
+
+constexpr int CellUnits = 500; // square cells on all three grids
+
+} // namespace
+
+Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
+    : EntryGrid(shell, SSTab2), shell_(shell), games_(std::move(programFolder)) {
+    Text2.setText("0");
+    analysis_.onPlaced = [this](std::string_view text) { Text1.setText(std::string(text)); };
+}
+
+void Frm_TaBrel::Form_Load() {
+    const StoreOpening opening = games_.open();
+    showIfAny(openingMessage(opening, games_.file()));
+    DataCombo1.setEntries(games_.entries());
+    EditorDetached = true;
+    Command2_Click();
+}
+
+void Frm_TaBrel::Command2_Click() {
+    showBuiltInPuzzle();
+    EditorDetached = true;
+    for (CellGrid* grid : {&Grid3, &Grid1, &Grid2})
+        grid->setCellSize(CellUnits);
+    Text1.setText(Grid3.text(0, 0));
+}
+
+void Frm_TaBrel::Command3_Click() {
+    revert();
+}
+
+void Frm_TaBrel::Command4_Click() {
+    forward();
+}
+
+void Frm_TaBrel::Command11_Click() {
+    putIn(Text2.text());
+}
+
+void Frm_TaBrel::Command7_Click() {
+    clearGrids();
+}
+
+void Frm_TaBrel::Command8_Click() {
+    Grid2.clear();
+}
+
+void Frm_TaBrel::Command5_Click() {
+    const StoreChange change = games_.save(storedBoardText(Grid2), shell_.now());
+    showIfAny(saveMessage(change, games_.file()));
+    if (change.state == StoreChange::State::Done)
+        DataCombo1.setEntries(games_.entries());
+}
+
+// A failing step is skipped without a message: with no game to read, the play
+// grid ends empty.
+void Frm_TaBrel::Command6_Click() {
+    Text1.setText("");
+    Grid3.clear();
+    showStoredBoard(games_.restore(DataCombo1.selectedBookmark()));
+}
+
+// With no entry selected the current game is the one meant, as for Restore; the
+// question names it.
+void Frm_TaBrel::Command10_Click() {
+    const std::optional<std::string> id = games_.chooseForDelete(DataCombo1.selectedBookmark());
+    if (!id || show(deleteQuestion(*id)) != MsgAnswer::Yes)
+        return;
+    const StoreChange change = games_.deleteCurrent();
+    showIfAny(deleteMessage(change, *id, games_.file()));
+    if (change.state != StoreChange::State::Done)
+        return;
+    DataCombo1.setEntries(games_.entries());
+    DataCombo1.setText(games_.currentLabel());
+}
+
+// The editor was handed every cell's text in turn, then "" for each cell erased:
+// it ends holding the last cell's given only when every cell holds one.
+void Frm_TaBrel::showStoredBoard(std::string_view board) {
+    const int givens = showAsFreshGame(board);
+    constexpr int Last = CellGrid::Size - 1;
+    Text1.setText(givens == CellGrid::Size * CellGrid::Size ? Grid3.text(Last, Last) : "");
+    EditorDetached = true;
+}
+
+namespace {
+
+// Marks a run of "Update", "Clue" or "Auto Play" for its length.
+class SolvingRun {
+public:
+    explicit SolvingRun(bool& running) : running_(running) { running_ = true; }
+    ~SolvingRun() { running_ = false; }
+    SolvingRun(const SolvingRun&) = delete;
+    SolvingRun& operator=(const SolvingRun&) = delete;
+
+private:
+    bool& running_;
+};
+
+} // namespace
+
+// A click that reaches a handler through a run's own yields must not start a
+// run inside it.
+template <typename Run>
+void Frm_TaBrel::runAlone(Run run) {
+    if (solving_)
+        return;
+    SolvingRun mark(solving_);
+    run();
+}
+
+void Frm_TaBrel::Command1_Click() {
+    runAlone([this] { analysis_.update(shell_); });
+}
+
+void Frm_TaBrel::Command13_Click() {
+    runAlone([this] { analysis_.clue(shell_); });
+}
+
+void Frm_TaBrel::Cmd_findodd_Click() {
+    runAlone([this] {
+        autoPlayPasses_ = 0;
+        StopFlag = false;
+        SSTab2.tab = 0;
+        shell_.showTab(0);
+        const AutoPlayOutcome outcome = analysis_.autoPlay(shell_, StopFlag);
+        autoPlayPasses_ = outcome.passes;
+        showIfAny(autoPlayMessage(outcome));
+    });
+}
+
+void Frm_TaBrel::Command12_Click() {
+    StopFlag = true;
+}
+
+void Frm_TaBrel::Command9_Click() {
+    show(boardCheckMessage(analysis_.checkBoard()));
+}
+
+MsgAnswer Frm_TaBrel::show(const Message& message) {
+    return shell_.msgBox(message.text, message.buttons, message.icon, message.caption);
+}
+
+void Frm_TaBrel::showIfAny(const std::optional<Message>& message) {
+    if (message)
+        show(*message);
+}

@@ -1,0 +1,81 @@
+// The one window's form: the play side, the entry grid, the stored games and the
+// few controls no subsystem owns, with every handler the window calls. Each
+// handler calls its subsystem and tells the outcome in the words of Messages.h;
+// the window only draws this state and forwards events to it.
+#pragma once
+
+#include "analysis/Analysis.h"
+#include "board/Controls.h"
+#include "board/PlaySide.h"
+#include "board/Shell.h"
+#include "entry/EntryGrid.h"
+#include "form/Messages.h"
+#include "store/DropDownList.h"
+#include "store/StoredGames.h"
+
+#include <filesystem>
+#include <string_view>
+
+// The form's controls and flags that belong to no one subsystem.
+struct FormState {
+    TabArea SSTab2;
+    TextBox Text2; // digit for "Put In the Grid"
+    // Set by "Stop"; a run of "Auto Play" reads it before each pass.
+    bool StopFlag = false;
+};
+
+class Frm_TaBrel : public FormState, public PlaySide, public EntryGrid {
+public:
+    // The stored games are kept in `programFolder`; with none the form has no
+    // store: the list stays empty and no file is touched.
+    explicit Frm_TaBrel(Shell& shell, std::filesystem::path programFolder = {});
+    Frm_TaBrel(const Frm_TaBrel&) = delete;
+    Frm_TaBrel& operator=(const Frm_TaBrel&) = delete;
+
+    DropDownList DataCombo1; // the stored games, newest first
+
+    // Start-up and the play-grid buttons.
+    void Form_Load();
+    void Command2_Click();  // "Default Game"
+    void Command3_Click();  // "Revert"
+    void Command4_Click();  // "Forward"
+    void Command11_Click(); // "Put In the Grid"
+    void Command7_Click();  // "Clear Grids"
+    void Command8_Click();  // "Clear Grid"
+
+    // Analysis and solving. "Update", "Clue" and "Auto Play" do nothing when
+    // clicked while one of them runs (their yields let clicks through); "Stop"
+    // always works.
+    // True when Analysis::chkdup meets a repetition.
+    bool chkdup() { return analysis_.chkdup().has_value(); }
+    bool FindWin() { return analysis_.FindWin(); }
+    void Command9_Click();    // "Chk.Dup"
+    void Command1_Click();    // "Update"
+    void Command13_Click();   // "Clue"
+    void Cmd_findodd_Click(); // "Auto Play"
+    void Command12_Click();   // "Stop"
+    // Passes run by the last "Auto Play", the winning one included; 0 when it
+    // ended at the duplicate message or did not run.
+    int autoPlayPasses() const { return autoPlayPasses_; }
+
+    // Game store.
+    void Command5_Click();  // "Save Game"
+    void Command6_Click();  // "Restore Game"
+    void Command10_Click(); // "Delete Game"
+    // Puts `board` on the play grid as a fresh game (PlaySide::showAsFreshGame)
+    // and detaches the editor, which is left holding the last text the loading
+    // put in a cell.
+    void showStoredBoard(std::string_view board);
+
+private:
+    MsgAnswer show(const Message& message);
+    void showIfAny(const std::optional<Message>& message);
+    template <typename Run>
+    void runAlone(Run run);
+
+    Shell& shell_;
+    Analysis analysis_{*this};
+    bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
+    int autoPlayPasses_ = 0;
+    StoredGames games_;
+};

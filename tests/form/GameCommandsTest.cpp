@@ -1,0 +1,152 @@
+// "Save Game", "Restore Game", "Delete Game" and start-up against a real database
+// file in a fresh folder.
+#include "store/GameStore.h"
+#include "support/FormFixture.h"
+#include "support/TempFolder.h"
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+#include <stdlib.h>
+#include <time.h>
+
+namespace {
+
+using namespace std::chrono;
+using Games = std::vector<std::string>;
+
+// The bytes of a file; "" for a folder or no file.
+std::string contentsOf(const std::filesystem::path& file) {
+    if (!std::filesystem::is_regular_file(file))
+        return {};
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class GameCommands : public ::testing::Test {
+protected:
+    std::filesystem::path file() const { return folder.path() / GameStoreFileName; }
+    // The file's games as "id:d1", newest first.
+    Games stored() const {
+        Database db(file(), Database::Access::ReadOnly);
+        Statement select(db, "select id || ':' || d1 from table1 order by id desc");
+        Games games;
+        while (select.step())
+            games.push_back(select.text(0));
+        return games;
+    }
+
+    TempFolder folder;
+    FakeShell shell;
+    Frm_TaBrel form{shell, folder.path()};
+};
+
+// A cell that is not one digit would shift every later cell and lose the board's
+// end. After a restart nothing is selected, and Restore loads the newest game.
+TEST_F(GameCommands, EveryEntryCellIsStoredAsOneCharacterAndComesBackOnThePlayGrid) {
+    form.Form_Load();
+    const std::pair<const char*, char> cells[] = {
+        {"7", '7'},   {" 4", '4'},  {"6x", '6'},  {"2.0", '2'}, {"12", '0'}, {"-3", '0'},
+        {"1.5", '0'}, {"1e3", '0'}, {"1 2", '0'}, {"ab", '0'},  {"", '0'}};
+    std::string board = cellsOf(OtherPuzzle);
+    std::replace(board.begin(), board.end(), '.', '0');
+    for (const auto& [text, digit] : cells) {
+        SCOPED_TRACE(text);
+        putBoard(form.Grid2, OtherPuzzle);
+        form.Grid2.setText(0, 0, text);
+        form.Command5_Click();
+        const std::string game = stored().front();
+        EXPECT_EQ(game.substr(game.find(':') + 1), digit + board.substr(1));
+    }
+    Frm_TaBrel later{shell, folder.path()};
+    later.Form_Load();
+    later.Command6_Click();
+    EXPECT_EQ(boardOf(later.Grid3), "." + cellsOf(OtherPuzzle).substr(1));
+}
+
+// Delete asks about the selected game, or with none selected about the newest, and
+// removes it only when confirmed and the file is free; a new game never takes a
+// deleted one's number. Once the last is gone Delete has nothing to ask and Restore
+// shows an empty board.
+TEST_F(GameCommands, DeleteRemovesOnlyConfirmedGamesUntilNoneIsLeft) {
+    for (const char* d1 : {"1", "2", "3"}) // as an earlier run of the program stored them
+        GameStore(file()).addNew("2026-12-05 10:00:00", d1);
+    form.Form_Load();
+    form.DataCombo1.select(1);
+    shell.messages.answerNext(MsgAnswer::No);
+    form.Command10_Click();
+    EXPECT_EQ(shell.messages.shown().back().buttons, MsgButtons::YesNo);
+    {
+        Database other(file(), Database::Access::ReadWrite);
+        other.exec("begin immediate"); // another program is writing
+        for (MsgAnswer answer : {MsgAnswer::Ok, MsgAnswer::Yes, MsgAnswer::Ok})
+            shell.messages.answerNext(answer);
+        form.Command5_Click();
+        form.Command10_Click();
+    }
+    const Games told = shell.messages.texts();
+    ASSERT_EQ(told.size(), 4u);
+    EXPECT_EQ(told[0], "Are you sure to Delete Game 2");
+    EXPECT_EQ(told[1], "The game was not stored in \"" + file().string() +
+                           "\": the file is in use by another program.");
+    EXPECT_TRUE(told[3].starts_with("Game 2 was not deleted from")) << "after asking again";
+    EXPECT_EQ(stored(), (Games{"3:3", "2:2", "1:1"})) << "No, and a file in use, keep all";
+    shell.messages.answerNext(MsgAnswer::Yes);
+    form.Command10_Click();
+    EXPECT_EQ(stored(), (Games{"3:3", "1:1"}));
+    shell.messages.answerNext(MsgAnswer::Yes);
+    form.Command10_Click();
+    form.Command5_Click();
+    EXPECT_EQ(stored(), (Games{"4:" + std::string(81, '0'), "1:1"}));
+    for (const std::string id : {"4", "1"}) {
+        shell.messages.answerNext(MsgAnswer::Yes);
+        form.Command10_Click();
+        EXPECT_EQ(shell.messages.texts().back(), "Are you sure to Delete Game " + id);
+    }
+    EXPECT_TRUE(form.DataCombo1.entries().empty());
+    form.Command10_Click();
+    form.Command6_Click();
+    EXPECT_EQ(shell.messages.shown().size(), 8u);
+    EXPECT_TRUE(stored().empty());
+    EXPECT_EQ(boardOf(form.Grid3), std::string(81, '.'));
+}
+
+// The user is told once, plays the built-in puzzle, and the file stays as it was.
+TEST_F(GameCommands, AnUnusableFileIsToldOnceAtStartUpAndNeverTouched) {
+    enum Spoil { AnotherFormat, AFolderInItsPlace, Locked };
+    const std::pair<Spoil, const char*> cases[] = {
+        {AnotherFormat, "is not a game database"},
+        {AFolderInItsPlace, "cannot be opened or created"},
+        {Locked, "is in use by another program"}};
+    for (const auto& [spoil, reason] : cases) {
+        SCOPED_TRACE(reason);
+        TempFolder where;
+        const std::filesystem::path file = where.path() / GameStoreFileName;
+        std::optional<Database> holder;
+        if (spoil == AnotherFormat)
+            std::ofstream(file) << "a file of another format";
+        else if (spoil == AFolderInItsPlace)
+            std::filesystem::create_directory(file);
+        else {
+            GameStore(file).addNew("2026-12-05 10:00:00", "1");
+            holder.emplace(file, Database::Access::ReadWrite).exec("begin exclusive");
+        }
+        const std::string before = contentsOf(file);
+        FakeShell alone;
+        Frm_TaBrel start{alone, where.path()};
+        alone.messages.answerNext(MsgAnswer::Ok);
+        alone.messages.answerNext(MsgAnswer::Ok);
+        start.Form_Load();
+        start.Command5_Click();
+        start.Command10_Click();
+        const Games told = alone.messages.texts();
+        ASSERT_EQ(told.size(), 2u) << "Delete has nothing to ask";
+        EXPECT_NE(told[0].find(file.string() + "\" cannot be used: the file " + reason),
+                  std::string::npos);
+        EXPECT_TRUE(told[1].starts_with("The game was not stored"));
+        EXPECT_EQ(boardOf(start.Grid3), cellsOf(BuiltInBoard));
+        EXPECT_EQ(contentsOf(file), before);
+    }
+}
+
+} // namespace

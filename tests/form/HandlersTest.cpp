@@ -1,0 +1,106 @@
+// The handlers over the subsystems: start-up, the guard against a run inside a
+// run, Stop, and the words each outcome is told in.
+#include "support/FormFixture.h"
+#include "support/Solutions.h"
+
+namespace {
+
+using Handlers = FormTest;
+
+// The editor must not store its start-up text into the entry grid, nor show it
+// over a cell of the new, empty puzzle.
+TEST_F(Handlers, StartUpLeavesTheEditorDetachedAndHiddenWithThePlayGridsFirstGiven) {
+    EXPECT_TRUE(form.EditorDetached);
+    EXPECT_EQ(form.Text1.text(), "5");
+    EXPECT_FALSE(form.Text1.visible());
+    EXPECT_EQ(form.Grid2.colWidth(0), 500);
+    EXPECT_EQ(form.Text2.text(), "0");
+}
+
+// A click on "Update", "Clue" or "Auto Play" during a run's yield must not start
+// a run inside it; "Stop" still works there, and after the run a click works.
+TEST_F(Handlers, NoRunStartsInsideARunningOne) {
+    for (auto running : {&Frm_TaBrel::Command1_Click, &Frm_TaBrel::Command13_Click}) {
+        form.Command2_Click();
+        form.Command7_Click(); // one sweep for either command
+        form.StopFlag = false;
+        shell.atYield([&] {
+            form.Command1_Click();
+            form.Command13_Click();
+            form.Cmd_findodd_Click();
+            form.Command12_Click();
+        });
+        (form.*running)();
+        EXPECT_EQ(form.HistIdx, 1) << "one record: no nested run recorded";
+        EXPECT_TRUE(form.StopFlag);
+    }
+}
+
+TEST_F(Handlers, AutoPlayShowsThePlayPageAndTellsTheSecondsOfAWin) {
+    shell.everyYield = [&] { shell.clock += std::chrono::milliseconds(10); };
+    shell.messages.answerNext(MsgAnswer::Ok);
+    form.Cmd_findodd_Click();
+    EXPECT_EQ(shell.tabsShown, std::vector<int>{0});
+    EXPECT_EQ(form.SSTab2.tab, 0);
+    EXPECT_EQ(form.autoPlayPasses(), 4);
+    EXPECT_TRUE(isSolution(boardOf(form.Grid3))) << boardOf(form.Grid3);
+    const ShownMessage& told = shell.messages.shown().at(0);
+    EXPECT_EQ(told.text, "Successfully Completed in 0 Seconds");
+    EXPECT_EQ(told.icon, MsgIcon::None);
+    EXPECT_EQ(told.caption, ProgramTitle);
+}
+
+TEST_F(Handlers, AutoPlayOnABoardWithARepeatSaysSoAndRunsNoPass) {
+    form.Grid3.setText(0, 1, "5");
+    shell.messages.answerNext(MsgAnswer::Ok);
+    form.Cmd_findodd_Click();
+    EXPECT_EQ(shell.messages.texts(), std::vector<std::string>{"Wrong Game...Duplicates Found"});
+    EXPECT_EQ(form.autoPlayPasses(), 0);
+    EXPECT_EQ(form.HistIdx, 0);
+}
+
+// The pass under way finishes; a Stop pressed before the run is forgotten.
+TEST_F(Handlers, StopDuringTheSecondPassEndsTheRunAfterIt) {
+    form.Command12_Click();
+    shell.everyYield = [&] {
+        if (form.HistIdx >= 4) // Update recorded slot 1, the first pass slots 2 to 4
+            form.Command12_Click();
+    };
+    form.Cmd_findodd_Click();
+    EXPECT_EQ(form.autoPlayPasses(), 2);
+    EXPECT_EQ(form.HistIdx, 7);
+    EXPECT_FALSE(isSolution(boardOf(form.Grid3)));
+}
+
+TEST_F(Handlers, ChkDupTellsEachFindingWithAWarning) {
+    const std::pair<std::string, const char*> boards[] = {
+        {"55" + std::string(79, '.'), "Duplicates found"},
+        {"534678912672195348198342567859761423426853791713924856961537284287419635345286179",
+         "Good Girl! you did it"},
+        {std::string(BuiltInBoard), "No Duplicates...Continue it"}};
+    for (const auto& [board, text] : boards) {
+        SCOPED_TRACE(text);
+        form.Grid3.clear();
+        putBoard(form.Grid3, board);
+        shell.messages.answerNext(MsgAnswer::Ok);
+        form.Command9_Click();
+        EXPECT_EQ(shell.messages.shown().back().text, text);
+        EXPECT_EQ(shell.messages.shown().back().icon, MsgIcon::Warning);
+    }
+}
+
+// Each sweep hands the editor the last digit it placed; loading a board hands it
+// every cell in turn and "" for each cell left empty.
+TEST_F(Handlers, TheEditorEchoesTheLastTextPlacedOrLoaded) {
+    form.Command1_Click();
+    EXPECT_EQ(form.Text1.text(), "3") << "Update on the built-in puzzle places one 3";
+    const std::string full =
+        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+    form.showStoredBoard(full);
+    EXPECT_EQ(form.Text1.text(), "9");
+    EXPECT_TRUE(form.EditorDetached);
+    form.showStoredBoard(full.substr(0, 80));
+    EXPECT_EQ(form.Text1.text(), "");
+}
+
+} // namespace

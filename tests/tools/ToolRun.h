@@ -1,0 +1,36 @@
+// Running a built tool as a user runs it: its arguments, its standard input,
+// and what it gives back.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+struct ToolRun {
+    int status; // the exit status; -1 when the tool did not exit normally
+    std::string out, err;
+};
+
+inline std::string contentsOf(const std::string& path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs `program` with `arguments` (shell words) on `input` as standard input.
+inline ToolRun runTool(const std::string& program, const std::string& arguments,
+                       const std::string& input) {
+    const std::string base = ::testing::TempDir() + "tabrel-tool-" + std::to_string(::getpid());
+    std::ofstream(base + ".in") << input;
+    const int status = std::system(
+        (program + " " + arguments + " <" + base + ".in >" + base + ".out 2>" + base + ".err")
+            .c_str());
+    ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(base + ".out"),
+                contentsOf(base + ".err")};
+    for (const char* file : {".in", ".out", ".err"})
+        std::remove((base + file).c_str());
+    return run;
+}
