@@ -75,8 +75,9 @@ struct Step {
     // How `proof` divides into the nodes an explanation names: the number of
     // entries of each, in order; empty when every entry is a node of its own. A
     // node of several entries with one digit is a group of cells (one of them
-    // holds the digit); with several digits, an almost locked set.
-    std::vector<std::uint8_t> nodeSizes;
+    // holds the digit); with several digits, an almost locked set. Initialised
+    // here so that steps written field by field may leave it out.
+    std::vector<std::uint8_t> nodeSizes{};
 };
 
 } // namespace engine
