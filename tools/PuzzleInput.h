@@ -12,7 +12,8 @@
 namespace tool {
 
 inline constexpr int Success = 0;
-// A line that is no puzzle (the others are still done) or an unreadable FILE.
+// A line that is no puzzle (the others are still done), an unreadable FILE, or
+// no puzzle generated at the level.
 inline constexpr int BadInput = 1;
 // An unknown command or option, or a missing or bad value.
 inline constexpr int UsageError = 2;
