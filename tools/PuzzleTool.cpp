@@ -47,9 +47,9 @@ generate  N puzzles (1 without --count), one a line, each with one
           standard error, so a run can be made again.
 
 Exit status: 0 success; 1 a line that is not a puzzle (reported with its line
-number, the other lines are still done), a FILE that cannot be read, or no
-puzzle found at the level in a million attempts; 2 an unknown command or
-option, or a missing or bad value.
+number, the other lines are still done), a FILE that cannot be read, output
+that cannot be written, or no puzzle found at the level in a million attempts;
+2 an unknown command or option, or a missing or bad value.
 )";
 
 struct Command {
@@ -77,12 +77,12 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     if (asksForHelp(arguments)) {
         std::fputs(Help, stdout);
-        return tool::Success;
+        return tool::withOutputWritten(tool::Success);
     }
     if (arguments.empty())
         return tool::usageError("a command is needed: count, explain, rate or generate");
     for (const Command& command : Commands)
         if (command.name == arguments.front())
-            return command.run(tool::Arguments(arguments).subspan(1));
+            return tool::withOutputWritten(command.run(tool::Arguments(arguments).subspan(1)));
     return tool::usageError("unknown command '" + std::string(arguments.front()) + "'");
 }
