@@ -44,6 +44,7 @@ struct CellLine {
     std::string cells;
 };
 
+// Why the cell lines make no board; "" when they do.
 std::string countProblem(const std::vector<CellLine>& lines) {
     if (lines.empty())
         return "there are no cells in it";

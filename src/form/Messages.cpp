@@ -188,8 +188,12 @@ Message aboutMessage() {
 }
 
 Message shortcutsMessage(const std::vector<std::pair<std::string, std::string>>& keys) {
-    std::string text = "Single keys act while a grid has the keyboard focus.\n";
+    std::string text = "Single keys act while a grid has the keyboard focus, never while "
+                       "typing in a text box.\n\n"
+                       "1-9: put the digit in the play grid's current cell\n"
+                       "Delete, Backspace, 0, Space: empty the play grid's current cell\n"
+                       "Arrow keys: move the current cell\n";
     for (const auto& [key, what] : keys)
-        text += "\n" + key + "\t" + what;
+        text += "\n" + key + ": " + what;
     return {text, MsgButtons::Ok, MsgIcon::None, "Keyboard Shortcuts"};
 }

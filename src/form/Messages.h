@@ -52,5 +52,6 @@ Message exportMessage(int count, const std::string& file, const std::string& pro
 Message exportUnavailableMessage(const std::string& storeFile);
 // "About": what the program is.
 Message aboutMessage();
-// "Keyboard Shortcuts": each pair a key and what it does.
+// "Keyboard Shortcuts": the play grid's keys, then each pair of `keys`, a key
+// and what it does.
 Message shortcutsMessage(const std::vector<std::pair<std::string, std::string>>& keys);

@@ -300,8 +300,9 @@ TEST_F(MenuTest, HelpListsEveryShortcutAndSaysWhatTheProgramIs) {
     trigger("KeyboardShortcuts");
     const ShownMessage keys = shell.messages.shown().back();
     EXPECT_EQ(keys.caption, "Keyboard Shortcuts");
-    for (const char* line : {"Ctrl+N\tNew Easy Puzzle", "Ctrl+Z\tRevert", "Esc\tStop", "U\tUpdate",
-                             "Ctrl+Q\tQuit", "Ctrl+Shift+Z, Ctrl+Y\tForward"})
+    for (const char* line :
+         {"1-9: put the digit", "Ctrl+N: New Easy Puzzle", "Ctrl+Z: Revert", "Esc: Stop",
+          "U: Update", "Ctrl+Q: Quit", "Ctrl+Shift+Z, Ctrl+Y: Forward"})
         EXPECT_NE(keys.text.find(line), std::string::npos) << line << "\n" << keys.text;
     shell.messages.answerNext(MsgAnswer::Ok);
     trigger("About");
