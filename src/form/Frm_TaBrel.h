@@ -8,6 +8,7 @@
 #include "board/Controls.h"
 #include "board/PlaySide.h"
 #include "board/Shell.h"
+#include "engine/Step.h"
 #include "entry/EntryGrid.h"
 #include "form/Messages.h"
 #include "store/DropDownList.h"
@@ -72,6 +73,8 @@ public:
     // puzzle (PlaySide::showNewPuzzle). During a run of "Update", "Clue" or "Auto
     // Play" it stops the run and waits for its end.
     void showNewPuzzle(std::string_view board);
+    // Says that no puzzle of `level` turned up in `seconds` of trying.
+    void tellNoNewPuzzle(engine::Level level, long seconds);
     // A key typed on the focused play grid. "1"-"9" goes into Text2 and is put in
     // as by "Put In the Grid"; "0", space and Backspace put in an emptied Text2.
     // Those keys are swallowed (KeyAscii becomes 0); any other is left alone.

@@ -107,6 +107,13 @@ std::optional<Message> deleteMessage(const StoreChange& change, const std::strin
     return reloadMessage(change, file);
 }
 
+Message noNewPuzzleMessage(engine::Level level, long seconds) {
+    return note("No " + std::string(engine::levelName(level)) + " puzzle turned up in " +
+                    std::to_string(seconds) +
+                    " seconds of trying. Ask again, or ask for another level.",
+                MsgIcon::Warning);
+}
+
 Message pasteProblemMessage(const std::string& problem) {
     return note("The clipboard holds no puzzle: " + problem +
                     ".\n\nA puzzle is one line of 81 cells, or nine lines of nine cells: a digit "
@@ -183,7 +190,7 @@ Message exportUnavailableMessage(const std::string& storeFile) {
 Message aboutMessage() {
     return {"Tabrel - the brain game of the 9 x 9 number puzzle.\n\nFill every row, column and "
             "3 x 3 box with the digits 1 to 9. New puzzles come in four levels, each with one "
-            "solution; the candidate grid, Update, Clue and the hints help along the way.",
+            "solution; the candidate grid, Update and Clue help along the way.",
             MsgButtons::Ok, MsgIcon::None, "About Tabrel"};
 }
 

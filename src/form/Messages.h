@@ -5,6 +5,7 @@
 #include "analysis/Analysis.h"
 #include "board/Shell.h"
 #include "engine/Solver.h"
+#include "engine/Step.h"
 #include "store/StoredGames.h"
 
 #include <optional>
@@ -35,6 +36,8 @@ Message deleteQuestion(const std::string& id);
 std::optional<Message> deleteMessage(const StoreChange& change, const std::string& id,
                                      const std::string& file);
 
+// What a "New ... Puzzle" tells when no puzzle of `level` turned up in `seconds`.
+Message noNewPuzzleMessage(engine::Level level, long seconds);
 // What "Paste Puzzle" tells of a text that is no puzzle; `problem` says why.
 Message pasteProblemMessage(const std::string& problem);
 // What "Paste Puzzle" tells of a board that holds a digit twice in a unit.

@@ -21,6 +21,10 @@ void Frm_TaBrel::showNewPuzzle(std::string_view board) {
     leaveEditorAfterLoading(PlaySide::showNewPuzzle(board));
 }
 
+void Frm_TaBrel::tellNoNewPuzzle(engine::Level level, long seconds) {
+    show(noNewPuzzleMessage(level, seconds));
+}
+
 void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {
     if (KeyAscii >= '1' && KeyAscii <= '9')
         Text2.setText(std::string(1, static_cast<char>(KeyAscii)));

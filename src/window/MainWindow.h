@@ -52,7 +52,7 @@ private:
     std::vector<MenuTable> menus();
     void bindKeys();
     void newPuzzle(engine::Level level);
-    void showMadePuzzle(const engine::Board& puzzle);
+    void showMadePuzzle(engine::Level level, const std::optional<engine::Board>& puzzle);
     void copyPuzzle();
     void pastePuzzle();
     void importPuzzles();

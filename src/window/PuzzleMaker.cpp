@@ -9,7 +9,8 @@
 std::optional<engine::Board> PuzzleMaker::makeAtLevel(engine::Level level, std::uint64_t seed,
                                                       const std::atomic<bool>& stop) {
     engine::Random random(seed);
-    while (!stop) {
+    const auto deadline = std::chrono::steady_clock::now() + GiveUpAfter;
+    while (!stop && std::chrono::steady_clock::now() < deadline) {
         const engine::Board puzzle = engine::minimalPuzzle(random, engine::Symmetry::Rotate180);
         if (const auto rating = engine::rateUpTo(puzzle, level, true);
             rating && rating->level == level)
@@ -33,13 +34,13 @@ bool PuzzleMaker::start(engine::Level level, std::uint64_t seed) {
     worker_ = std::thread([this, level, seed] {
         std::optional<engine::Board> puzzle = make_(level, seed, stop_);
         QMetaObject::invokeMethod(
-            this, [this, puzzle] { finish(puzzle); }, Qt::QueuedConnection);
+            this, [this, level, puzzle] { finish(level, puzzle); }, Qt::QueuedConnection);
     });
     return true;
 }
 
-void PuzzleMaker::finish(std::optional<engine::Board> puzzle) {
+void PuzzleMaker::finish(engine::Level level, const std::optional<engine::Board>& puzzle) {
     worker_.join();
-    if (puzzle && onMade)
-        onMade(*puzzle);
+    if (onMade)
+        onMade(level, puzzle);
 }

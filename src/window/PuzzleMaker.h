@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,12 +15,15 @@
 
 class PuzzleMaker : public QObject {
 public:
-    // A puzzle of `level` from `seed`, or none once `stop` is set. Runs on the
-    // maker's thread: it must touch nothing of the window or the form.
+    // A puzzle of `level` from `seed`; none once `stop` is set or when it gives
+    // up. Runs on the maker's thread: it must touch nothing of the window or the form.
     using Make = std::function<std::optional<engine::Board>(engine::Level level, std::uint64_t seed,
                                                             const std::atomic<bool>& stop)>;
 
-    // A unique puzzle of exactly `level` (engine::rate), rotationally symmetric.
+    // How long makeAtLevel tries before it gives up.
+    static constexpr std::chrono::seconds GiveUpAfter{30};
+    // A unique puzzle of exactly `level` (engine::rate), rotationally symmetric;
+    // none after GiveUpAfter without one.
     static std::optional<engine::Board> makeAtLevel(engine::Level level, std::uint64_t seed,
                                                     const std::atomic<bool>& stop);
 
@@ -33,11 +37,12 @@ public:
     bool start(engine::Level level, std::uint64_t seed);
     bool busy() const { return worker_.joinable(); }
 
-    // Called on the window's thread with the puzzle made.
-    std::function<void(const engine::Board& puzzle)> onMade;
+    // Called on the window's thread with what came of a start: the puzzle, or
+    // none when the maker gave up.
+    std::function<void(engine::Level level, const std::optional<engine::Board>& puzzle)> onMade;
 
 private:
-    void finish(std::optional<engine::Board> puzzle);
+    void finish(engine::Level level, const std::optional<engine::Board>& puzzle);
 
     Make make_;
     std::atomic<bool> stop_{false};

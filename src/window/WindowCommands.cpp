@@ -107,7 +107,9 @@ void MainWindow::bindKeys() {
         form_.Grid3_KeyPress(code);
         return code == 0;
     };
-    maker_.onMade = [this](const engine::Board& puzzle) { showMadePuzzle(puzzle); };
+    maker_.onMade = [this](Level level, const std::optional<engine::Board>& puzzle) {
+        showMadePuzzle(level, puzzle);
+    };
     chooseFile = [this](bool saving) {
         const QString filter = tr("Puzzle files (*.txt *.sdm);;All files (*)");
         return saving
@@ -129,11 +131,14 @@ void MainWindow::newPuzzle(Level level) {
     setCursor(Qt::BusyCursor);
 }
 
-void MainWindow::showMadePuzzle(const engine::Board& puzzle) {
+void MainWindow::showMadePuzzle(Level level, const std::optional<engine::Board>& puzzle) {
     unsetCursor();
     for (Level each : {Level::Easy, Level::Medium, Level::Hard, Level::Expert})
         findChild<QAction*>(newPuzzleAction(each))->setEnabled(true);
-    form_.showNewPuzzle(engine::formatLine(puzzle));
+    if (puzzle)
+        form_.showNewPuzzle(engine::formatLine(*puzzle));
+    else
+        form_.tellNoNewPuzzle(level, PuzzleMaker::GiveUpAfter.count());
 }
 
 void MainWindow::copyPuzzle() {
