@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <regex>
-#include <sstream>
-#include <vector>
 
 namespace {
 
@@ -14,14 +12,6 @@ const std::string EasySolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 const std::string Stuck =
     "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..";
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 ToolRun puzzle(const std::string& arguments, const std::string& input) {
     return runTool(TABREL_PUZZLE, arguments, input);
