@@ -60,6 +60,7 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     layout->addWidget(SSTab2, 0, Qt::AlignTop);
     layout->addWidget(buildOutsideTabs(), 0, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    bindKeys();
 
     shell_.attach(this, SSTab2);
     form_.Form_Load();

@@ -3,10 +3,13 @@
 #pragma once
 
 #include "form/Frm_TaBrel.h"
+#include "window/GameMenu.h"
+#include "window/PuzzleMaker.h"
 #include "window/QtShell.h"
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <functional>
 
 class GridView;
 class QCheckBox;
@@ -30,6 +33,11 @@ public:
 
     Frm_TaBrel& form() { return form_; }
 
+    // Asks for the file of "Import Puzzles…" (`saving` false) or "Export
+    // Puzzles…" (true); "" when the user cancels. The standard file dialog
+    // unless a test puts another in its place.
+    std::function<QString(bool saving)> chooseFile;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -40,6 +48,16 @@ private:
     QPushButton* button(const char* name, const char* caption, void (Frm_TaBrel::*handler)());
     void bindTextBox(QLineEdit* edit, TextBox& box);
     void bindGameList();
+
+    // The commands of the menu bar and the keys of the buttons (WindowCommands.cpp).
+    std::vector<MenuTable> menus();
+    void bindKeys();
+    void newPuzzle(engine::Level level);
+    void showMadePuzzle(engine::Level level, const std::optional<engine::Board>& puzzle);
+    void copyPuzzle();
+    void pastePuzzle();
+    void importPuzzles();
+    void exportPuzzles();
 
     QtShell& shell_;
     Frm_TaBrel form_;
@@ -52,4 +70,5 @@ private:
     QLineEdit* Text2 = nullptr;
     QCheckBox* Check1 = nullptr;
     QComboBox* DataCombo1 = nullptr;
+    PuzzleMaker maker_;
 };

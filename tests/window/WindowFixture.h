@@ -1,5 +1,5 @@
-// The real window on Qt's offscreen platform, shown and active, with message boxes
-// answered from a script, and the few moves a test makes in it as the user does.
+// The real window on Qt's offscreen platform, shown on a fresh folder, with real
+// clicks and keys and message boxes answered from a script.
 #pragma once
 
 #include "support/FormFixture.h"
