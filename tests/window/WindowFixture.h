@@ -17,9 +17,13 @@ class ScriptedQtShell : public QtShell {
 public:
     MessageScript messages;
     std::function<void()> everyYield; // runs inside every yield, after the event loop's pass
+    // When set, answers every box in place of the script.
+    std::function<MsgAnswer(MsgButtons)> answerEveryBox;
 
     MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                      const std::string& caption) override {
+        if (answerEveryBox)
+            return answerEveryBox(buttons);
         return messages.show(text, buttons, icon, caption);
     }
     void yield() override {

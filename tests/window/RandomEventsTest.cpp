@@ -1,0 +1,249 @@
+// Long random runs of clicks, keys and text set from outside, each from a fixed
+// seed, with every message box answered at random: the program must live through
+// them, and the window must show the form's state all along.
+#include "WindowFixture.h"
+#include "window/Units.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+#include <random>
+
+namespace {
+
+constexpr int Events = 4000;    // per seed
+constexpr int CheckEvery = 250; // events between two comparisons of form and window
+
+const char* const Buttons[] = {"Command11",   "Command1",  "Command13", "Command3", "Command4",
+                               "Command9",    "Command12", "Command7",  "Command5", "Command8",
+                               "Cmd_findodd", "Command2",  "Command6",  "Command10"};
+const char* const Grids[] = {"Grid1", "Grid2", "Grid3"};
+const Qt::Key Keys[] = {
+    Qt::Key_0,      Qt::Key_1,         Qt::Key_5,      Qt::Key_9,      Qt::Key_A,   Qt::Key_Space,
+    Qt::Key_Period, Qt::Key_Minus,     Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,  Qt::Key_Down,
+    Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Delete, Qt::Key_Tab, Qt::Key_Home,
+    Qt::Key_End,    Qt::Key_C,         Qt::Key_D,      Qt::Key_U,      Qt::Key_V,   Qt::Key_Y,
+    Qt::Key_Z,      Qt::Key_N};
+const char* const Actions[] = {"NewEasyPuzzle", "NewMediumPuzzle",  "NewHardPuzzle",
+                               "CopyPuzzle",    "PastePuzzle",      "ImportPuzzles",
+                               "ExportPuzzles", "KeyboardShortcuts"};
+const char* const Clipboard[] = {
+    "", "not a puzzle",
+    "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
+    "11...............................................................................",
+    "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3.."};
+const char* const Texts[] = {
+    "", "7", "0", "12", " 4", "x", "1e3", "-3", "é", "9999999999999999", "1-5/12/26", "  ", "3.5"};
+
+class RandomEvents : public WindowTest, public ::testing::WithParamInterface<unsigned> {
+protected:
+    RandomEvents() : random(GetParam()) {
+        shell.answerEveryBox = [this](MsgButtons buttons) {
+            if (buttons == MsgButtons::Ok)
+                return MsgAnswer::Ok;
+            return pick(2) == 0 ? MsgAnswer::Yes : MsgAnswer::No;
+        };
+        for (int i = 0; i < 3; ++i)
+            watchRepaints(Grids[i], painted[i]);
+        // A run's yields let the user's events in: some come in the middle of one.
+        shell.everyYield = [this] {
+            if (insideYield || pick(8) != 0)
+                return;
+            insideYield = true;
+            last = act();
+            ++events;
+            insideYield = false;
+        };
+    }
+
+    // What a view last heard of each cell, text and colour: a change the model
+    // never reported would stay unpainted.
+    using Painted = std::array<std::pair<QString, QVariant>, 81>;
+
+    void watchRepaints(const char* grid, Painted& cells) {
+        QAbstractItemModel* model = find<GridView>(grid)->model();
+        auto repaint = [model, &cells](const QModelIndex& from, const QModelIndex& to) {
+            for (int row = from.row(); row <= to.row(); ++row)
+                for (int col = from.column(); col <= to.column(); ++col) {
+                    const QModelIndex index = model->index(row, col);
+                    cells[row * 9 + col] = {index.data().toString(),
+                                            index.data(Qt::BackgroundRole)};
+                }
+        };
+        QObject::connect(model, &QAbstractItemModel::dataChanged, &window, repaint);
+        repaint(model->index(0, 0), model->index(8, 8));
+    }
+
+    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
+    template <typename T, std::size_t N>
+    const T& any(const T (&items)[N]) {
+        return items[pick(static_cast<int>(N))];
+    }
+
+    // One event a user or another program could cause; returns what it was.
+    std::string act() {
+        switch (pick(11)) {
+        case 0:
+        case 1:
+            return clickAButton();
+        case 2:
+        case 3: {
+            const char* grid = any(Grids);
+            if (!find(grid)->isVisible())
+                return "no grid";
+            const int row = pick(9), col = pick(9);
+            clickCell(grid, row, col);
+            return std::string("cell ") + grid + " " + std::to_string(row * 9 + col);
+        }
+        case 4:
+            showPage(pick(2));
+            return "page";
+        case 5:
+            return setAText();
+        case 6:
+            if (find("Check1")->isVisible())
+                click("Check1");
+            return "fast entry";
+        case 7:
+            return chooseAGame();
+        case 8:
+            return runAMenuCommand();
+        default: {
+            // Ctrl+Q is left out: it would end the run.
+            const Qt::Key pressed = any(Keys);
+            const Qt::KeyboardModifiers held = pick(4) == 0 ? Qt::ControlModifier : Qt::NoModifier;
+            QWidget* target = QApplication::focusWidget();
+            QTest::keyClick(target ? target : &window, pressed, held);
+            return "key " + std::to_string(pressed) + (held ? " with Ctrl" : "");
+        }
+        }
+    }
+
+    // Only a button the user can see can be clicked.
+    std::string clickAButton() {
+        const char* name = any(Buttons);
+        if (!find(name)->isVisible())
+            return "hidden button";
+        click(name);
+        return name;
+    }
+
+    // Import and export go to one file of the test's folder, so an export can come back.
+    std::string runAMenuCommand() {
+        const char* name = any(Actions);
+        QGuiApplication::clipboard()->setText(any(Clipboard));
+        window.chooseFile = [this](bool) {
+            return QString::fromStdString((folder.path() / "puzzles.txt").string());
+        };
+        find<QAction>(name)->trigger();
+        return name;
+    }
+
+    std::string setAText() {
+        const char* fields[] = {"Text2", "Text1"};
+        const QString text = QString::fromUtf8(any(Texts));
+        if (pick(3) == 0) {
+            find<QComboBox>("DataCombo1")->lineEdit()->setText(text);
+            return "set list text";
+        }
+        const char* field = any(fields);
+        find<QLineEdit>(field)->setText(text);
+        return std::string("set text ") + field;
+    }
+
+    std::string chooseAGame() {
+        auto* list = find<QComboBox>("DataCombo1");
+        if (pick(2) == 0) {
+            list->setCurrentIndex(pick(list->count() + 1) - 1);
+            return "choose";
+        }
+        list->setFocus();
+        QTest::keyClick(list, pick(2) == 0 ? Qt::Key_Up : Qt::Key_Down);
+        return "list key";
+    }
+
+    // What the window shows differs from the form's state; "" when it does not.
+    std::string difference() {
+        Frm_TaBrel& form = window.form();
+        for (int g = 0; g < 3; ++g) {
+            const char* name = Grids[g];
+            auto* view = find<GridView>(name);
+            const CellGrid& grid = view->gridModel().grid();
+            for (int i = 0; i < 81; ++i) {
+                const Rgb back = grid.backColor(i / 9, i % 9);
+                if (painted[g][i].first.toStdString() != grid.text(i / 9, i % 9) ||
+                    painted[g][i].second.value<QColor>() != QColor(back.r, back.g, back.b))
+                    return std::string(name) + " cell " + std::to_string(i);
+            }
+            if (view->currentIndex() != cell(name, grid.row(), grid.col()))
+                return std::string(name) + " current cell";
+        }
+        if (find<QLineEdit>("Text2")->text().toStdString() != form.Text2.text())
+            return "Text2";
+        auto* editor = find<QLineEdit>("Text1");
+        if (editor->text().toStdString() != form.Text1.text())
+            return "Text1";
+        if (editor->isHidden() == form.Text1.visible())
+            return "Text1 shown";
+        if (form.Text1.visible() &&
+            editor->geometry().topLeft() !=
+                QPoint(toPixels(form.Text1.rect().left), toPixels(form.Text1.rect().top)))
+            return "Text1 place";
+        return listDifference() + pageDifference();
+    }
+
+    std::string listDifference() {
+        auto* list = find<QComboBox>("DataCombo1");
+        const DropDownList& games = window.form().DataCombo1;
+        if (list->count() != static_cast<int>(games.entries().size()))
+            return "list entries";
+        for (int i = 0; i < list->count(); ++i)
+            if (list->itemText(i).toStdString() != games.entries()[i].label)
+                return "list entry " + std::to_string(i);
+        if (list->currentIndex() != games.selected())
+            return "list selection";
+        if (list->currentText().toStdString() != games.text())
+            return "list text";
+        return {};
+    }
+
+    std::string pageDifference() {
+        Frm_TaBrel& form = window.form();
+        if (find<QCheckBox>("Check1")->isChecked() != (form.Check1.value != 0))
+            return "Check1";
+        if (find<QTabWidget>("SSTab2")->currentIndex() != form.SSTab2.tab)
+            return "page shown";
+        return {};
+    }
+
+    std::mt19937 random;
+    Painted painted[3];
+    int events = 0;
+    std::string last; // the latest event, for the failure message
+    bool insideYield = false;
+};
+
+TEST_P(RandomEvents, TheWindowLivesAndShowsTheFormsStateThroughout) {
+    int checked = 0;
+    while (events < Events) {
+        last = act();
+        ++events;
+        QCoreApplication::processEvents();
+        if (events / CheckEvery > checked || events >= Events) {
+            checked = events / CheckEvery;
+            const std::string differs = difference();
+            ASSERT_EQ(differs, "") << "after event " << events << ", " << last;
+        }
+    }
+    EXPECT_TRUE(window.isVisible());
+    click("Command9"); // the program still answers
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomEvents, ::testing::Range(1u, 7u),
+                         [](const auto& info) { return "Seed" + std::to_string(info.param); });
+
+} // namespace
