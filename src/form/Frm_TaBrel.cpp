@@ -147,11 +147,18 @@ void Frm_TaBrel::Command12_Click() {
     StopFlag = true;
 }
 
+void Frm_TaBrel::Form_Unload() {
+    unloading_ = true;
+    Command12_Click();
+}
+
 void Frm_TaBrel::Command9_Click() {
     show(boardCheckMessage(analysis_.checkBoard()));
 }
 
 MsgAnswer Frm_TaBrel::show(const Message& message) {
+    if (unloading_)
+        return message.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
     return shell_.msgBox(message.text, message.buttons, message.icon, message.caption);
 }
 

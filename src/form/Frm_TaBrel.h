@@ -55,6 +55,10 @@ public:
     void Command13_Click();   // "Clue"
     void Cmd_findodd_Click(); // "Auto Play"
     void Command12_Click();   // "Stop"
+    // The window is closing: a run under way stops after the pass under way, and
+    // no box shows after it (a question is answered No, as Escape would), so
+    // nothing holds the program once its window has gone.
+    void Form_Unload();
     // Passes run by the last "Auto Play", the winning one included; 0 when it
     // ended at the duplicate message or did not run.
     int autoPlayPasses() const { return autoPlayPasses_; }
@@ -105,6 +109,7 @@ private:
     Shell& shell_;
     Analysis analysis_{*this};
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
+    bool unloading_ = false;
     int autoPlayPasses_ = 0;
     std::optional<std::string> waitingPuzzle_; // shown when the run ends
     StoredGames games_;

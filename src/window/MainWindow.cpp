@@ -69,7 +69,7 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
 // A run of "Auto Play" holds the event loop through its yields; closing the
 // window asks it to stop, so the program ends as soon as the pass under way has.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    form_.Command12_Click();
+    form_.Form_Unload();
     QWidget::closeEvent(event);
 }
 

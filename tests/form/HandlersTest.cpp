@@ -72,6 +72,20 @@ TEST_F(Handlers, StopDuringTheSecondPassEndsTheRunAfterIt) {
     EXPECT_FALSE(isSolution(boardOf(form.Grid3)));
 }
 
+// The window closed as the last pass solved the board: the win is not told, since
+// a box with no window would keep the program from ending.
+TEST_F(Handlers, NoBoxShowsOnceTheFormIsUnloading) {
+    shell.everyYield = [&] {
+        if (form.FindWin())
+            form.Form_Unload();
+    };
+    form.Cmd_findodd_Click();
+    EXPECT_TRUE(isSolution(boardOf(form.Grid3))) << boardOf(form.Grid3);
+    EXPECT_EQ(form.autoPlayPasses(), 4);
+    form.Command9_Click();
+    EXPECT_TRUE(shell.messages.shown().empty());
+}
+
 TEST_F(Handlers, ChkDupTellsEachFindingWithAWarning) {
     const std::pair<std::string, const char*> boards[] = {
         {"55" + std::string(79, '.'), "Duplicates found"},

@@ -142,6 +142,20 @@ TEST_F(WindowTest, ClosingTheWindowDuringAutoPlayEndsTheEventLoopCleanly) {
     EXPECT_TRUE(shell.messages.shown().empty());
 }
 
+// Closed as the last pass solves the board: the win's box would hold the
+// program with no window to show it in.
+TEST_F(WindowTest, ClosingTheWindowAsAutoPlayWinsEndsTheProgramWithoutABox) {
+    shell.everyYield = [&] {
+        if (window.form().FindWin())
+            window.close();
+    };
+    QTimer::singleShot(0, &window, [&] { click("Cmd_findodd"); });
+    QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(3); });
+    EXPECT_EQ(QApplication::exec(), 0) << "3: the event loop did not end";
+    EXPECT_TRUE(isSolution(shown("Grid3"))) << shown("Grid3");
+    EXPECT_TRUE(shell.messages.shown().empty());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
