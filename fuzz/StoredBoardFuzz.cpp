@@ -25,10 +25,11 @@ namespace {
 // The 81 cells the text stands for: a digit 1-9 given, anything else and any
 // cell past the end "0".
 std::string digitsOf(std::string_view text) {
-    std::string board(81, '0');
-    for (std::size_t i = 0; i < board.size() && i < text.size(); ++i)
-        if (text[i] >= '1' && text[i] <= '9')
-            board[i] = text[i];
+    std::string board(text.substr(0, 81));
+    board.resize(81, '0');
+    for (char& cell : board)
+        if (cell < '1' || cell > '9')
+            cell = '0';
     return board;
 }
 
