@@ -100,3 +100,11 @@ std::string entryLine(const EntryReading& reading, const std::optional<EntryVerd
         line += " · " + repeatsWords(reading.repeats);
     return line + " · " + verdictWords(verdict);
 }
+
+Highlights repeatHighlights(const EntryReading& reading) {
+    Highlights marks;
+    for (const EntryRepeat& repeat : reading.repeats)
+        for (const int cell : repeat.cells)
+            marks.markCell(cell, Mark::Clashes);
+    return marks;
+}

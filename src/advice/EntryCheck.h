@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board/CellGrid.h"
+#include "board/StatusLine.h"
 #include "engine/Grid.h"
 #include "engine/Step.h"
 
@@ -42,3 +43,5 @@ EntryVerdict judgeEntry(const engine::Board& board);
 // "27 givens · unique solution (medium)". Without a verdict yet the line says
 // the solutions are being counted.
 std::string entryLine(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
+// Every cell of a repeat marked as clashing.
+Highlights repeatHighlights(const EntryReading& reading);

@@ -161,7 +161,7 @@ void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool a
 void Frm_TaBrel::takeEntryVerdict(const EntryReading& reading,
                                   const std::optional<EntryVerdict>& verdict) {
     if (reading.revision == Grid2.textRevision())
-        EntryStatus.show(entryLine(reading, verdict));
+        EntryStatus.show(entryLine(reading, verdict), repeatHighlights(reading));
 }
 
 MsgAnswer Frm_TaBrel::show(const Message& message) {

@@ -8,9 +8,12 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+class Advisor;
 class GridView;
+class QAction;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -28,6 +31,8 @@ public:
                         QWidget* parent = nullptr);
 
     Frm_TaBrel& form() { return form_; }
+    // "Hint" (H) and "Apply Hint" (Shift+H), for the "Help" menu.
+    QList<QAction*> hintActions() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,4 +56,7 @@ private:
     QLineEdit* Text2 = nullptr;
     QCheckBox* Check1 = nullptr;
     QComboBox* DataCombo1 = nullptr;
+    QLabel* playLine_ = nullptr;  // under the play grid: hints and roll-backs
+    QLabel* entryLine_ = nullptr; // under the entry grid: the live check
+    Advisor* advisor_ = nullptr;
 };

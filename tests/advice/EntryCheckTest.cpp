@@ -56,11 +56,15 @@ TEST(EntryCheck, TheLineTellsTheGivensAnyRepeatAndTheSolutions) {
     }
 }
 
-TEST(EntryCheck, WithoutAVerdictTheLineSaysTheSolutionsAreBeingCounted) {
+TEST(EntryCheck, WithoutAVerdictTheLineSaysTheSolutionsAreBeingCountedAndMarksTheRepeats) {
     CellGrid grid;
     putBoard(grid, "9.......9" + std::string(72, '.'));
     EXPECT_EQ(entryLine(readEntry(grid), std::nullopt),
               "2 givens · 9 twice in row 1 (r1c1, r1c9) · counting solutions…");
+    const Highlights marks = repeatHighlights(readEntry(grid));
+    EXPECT_EQ(marks.at(0, 0).cell, Mark::Clashes);
+    EXPECT_EQ(marks.at(0, 8).cell, Mark::Clashes);
+    EXPECT_EQ(marks.at(0, 1).cell, Mark::None);
 }
 
 } // namespace

@@ -1,0 +1,79 @@
+// The real window on Qt's offscreen platform, started on a folder of its own
+// with message boxes answered from a script, and the ways a test acts on it as
+// the user does.
+#pragma once
+
+#include "support/FormFixture.h"
+#include "support/TempFolder.h"
+#include "window/GridView.h"
+#include "window/MainWindow.h"
+
+#include <QApplication>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+
+class ScriptedQtShell : public QtShell {
+public:
+    MessageScript messages;
+    std::function<void()> everyYield; // runs inside every yield, after the event loop's pass
+
+    MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                     const std::string& caption) override {
+        return messages.show(text, buttons, icon, caption);
+    }
+    void yield() override {
+        QtShell::yield();
+        if (everyYield)
+            everyYield();
+    }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* find(const char* name) {
+        return window.findChild<Widget*>(name);
+    }
+    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    void showPage(int page) {
+        QTabBar* tabs = find<QTabWidget>("SSTab2")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    }
+
+    QModelIndex cell(const char* grid, int row, int col) {
+        return find<GridView>(grid)->model()->index(row, col);
+    }
+
+    // Where cell (row, col) of `grid` lies, in the coordinates of `widget`.
+    QRect cellRect(const char* grid, int row, int col, QWidget* widget) {
+        const QRect rect = find<GridView>(grid)->visualRect(cell(grid, row, col));
+        return {find<GridView>(grid)->viewport()->mapTo(widget, rect.topLeft()), rect.size()};
+    }
+
+    void clickCell(const char* grid, int row, int col) {
+        QWidget* viewport = find<GridView>(grid)->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {},
+                          cellRect(grid, row, col, viewport).center());
+    }
+
+    // The grid as the user sees it, row by row, '.' for an empty cell.
+    std::string shown(const char* grid) {
+        QString board;
+        for (int i = 0; i < 81; ++i)
+            board += cell(grid, i / 9, i % 9).data().toString().leftJustified(1, '.');
+        return board.toStdString();
+    }
+
+    ScriptedQtShell shell;
+    TempFolder folder; // the program's folder: no test sees another's stored games
+    MainWindow window{shell, QString::fromStdString(folder.path().string())};
+};
