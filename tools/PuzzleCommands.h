@@ -13,5 +13,8 @@ int countCommand(Arguments arguments);
 int explainCommand(Arguments arguments);
 // rate [FILE]: "PUZZLE LEVEL SCORE" per puzzle.
 int rateCommand(Arguments arguments);
+// generate --level L [--count N] [--seed S] [--symmetry rotate180|none]: N
+// puzzles at level L, one a line.
+int generateCommand(Arguments arguments);
 
 } // namespace tool

@@ -84,6 +84,13 @@ int usageError(std::string_view problem) {
     return UsageError;
 }
 
+int withOutputWritten(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    complain(std::string("cannot write standard output: ") + std::strerror(errno));
+    return BadInput;
+}
+
 int forEachPuzzle(std::string_view command, Arguments arguments, PuzzleAction action) {
     std::optional<std::string> file;
     for (const std::string_view argument : arguments) {

@@ -12,7 +12,8 @@
 namespace tool {
 
 inline constexpr int Success = 0;
-// A line that is no puzzle (the others are still done) or an unreadable FILE.
+// A line that is no puzzle (the others are still done), an unreadable FILE,
+// output that could not be written, or no puzzle generated at the level.
 inline constexpr int BadInput = 1;
 // An unknown command or option, or a missing or bad value.
 inline constexpr int UsageError = 2;
@@ -21,6 +22,10 @@ using Arguments = std::span<const std::string_view>;
 
 // Says `problem` on standard error with a pointer to --help; returns UsageError.
 int usageError(std::string_view problem);
+
+// Flushes standard output and returns `status`, or BadInput, said on standard
+// error, when the output could not all be written (a full disk, say).
+int withOutputWritten(int status);
 
 // Appends the result line of one puzzle to `out`.
 using PuzzleAction = void (*)(const engine::Board& puzzle, std::string& out);

@@ -12,6 +12,8 @@ constexpr const char* Help =
     R"(usage: tabrel-puzzle count [FILE]
        tabrel-puzzle explain [FILE]
        tabrel-puzzle rate [FILE]
+       tabrel-puzzle generate --level easy|medium|hard|expert [--count N]
+                              [--seed S] [--symmetry rotate180|none]
        tabrel-puzzle --help
 
 Puzzles are read from FILE, or from standard input without one, one puzzle a
@@ -35,9 +37,19 @@ rate      one line per puzzle: PUZZLE LEVEL SCORE. LEVEL (easy, medium, hard,
           solution needs; SCORE is 10000 per level plus a weight per step, so
           it sorts puzzles by level first.
 
+generate  N puzzles (1 without --count), one a line, each with one
+          solution, rated at the level asked for, and minimal: no given can
+          go (with its partner) without a second solution. With rotate180,
+          the default, a cell is a given exactly when the cell opposite it
+          through the centre is one; with none, givens fall anywhere. The same
+          seed S (0-18446744073709551615) gives the same puzzles on every
+          machine; without --seed a fresh seed is drawn and written on
+          standard error, so a run can be made again.
+
 Exit status: 0 success; 1 a line that is not a puzzle (reported with its line
-number, the other lines are still done) or a FILE that cannot be read; 2 an
-unknown command or option, or a missing or bad value.
+number, the other lines are still done), a FILE that cannot be read, output
+that cannot be written, or no puzzle found at the level in a million attempts;
+2 an unknown command or option, or a missing or bad value.
 )";
 
 struct Command {
@@ -49,6 +61,7 @@ constexpr std::array Commands = {
     Command{"count", tool::countCommand},
     Command{"explain", tool::explainCommand},
     Command{"rate", tool::rateCommand},
+    Command{"generate", tool::generateCommand},
 };
 
 bool asksForHelp(const std::vector<std::string_view>& arguments) {
@@ -64,12 +77,12 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     if (asksForHelp(arguments)) {
         std::fputs(Help, stdout);
-        return tool::Success;
+        return tool::withOutputWritten(tool::Success);
     }
     if (arguments.empty())
-        return tool::usageError("a command is needed: count, explain or rate");
+        return tool::usageError("a command is needed: count, explain, rate or generate");
     for (const Command& command : Commands)
         if (command.name == arguments.front())
-            return command.run(tool::Arguments(arguments).subspan(1));
+            return tool::withOutputWritten(command.run(tool::Arguments(arguments).subspan(1)));
     return tool::usageError("unknown command '" + std::string(arguments.front()) + "'");
 }

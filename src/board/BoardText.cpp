@@ -7,10 +7,10 @@ namespace {
 
 constexpr int Size = CellGrid::Size;
 
-char storedDigit(double value) {
+char digitOf(double value, char empty) {
     if (value >= 1 && value <= 9 && value == std::floor(value))
         return static_cast<char>('0' + static_cast<int>(value));
-    return '0';
+    return empty;
 }
 
 } // namespace
@@ -39,11 +39,15 @@ std::string joinedTexts(const CellGrid& grid) {
     return joined;
 }
 
-std::string storedBoardText(const CellGrid& grid) {
-    std::string d1;
-    d1.reserve(Size * Size);
+std::string digitLine(const CellGrid& grid, char empty) {
+    std::string line;
+    line.reserve(Size * Size);
     for (int row = 0; row < Size; ++row)
         for (int col = 0; col < Size; ++col)
-            d1.push_back(storedDigit(grid.value(row, col)));
-    return d1;
+            line.push_back(digitOf(grid.value(row, col), empty));
+    return line;
+}
+
+std::string storedBoardText(const CellGrid& grid) {
+    return digitLine(grid, '0');
 }

@@ -10,7 +10,9 @@
 std::string boardLine(const CellGrid& grid, char empty);
 // The 81 texts row by row, joined with ','.
 std::string joinedTexts(const CellGrid& grid);
-// The stored-game format: 81 characters row by row, each cell's value when it is
-// a whole number from 1 to 9 and "0" otherwise, so that no cell moves the cells
+// The 81 cells row by row, each cell's value when it is a whole number from 1
+// to 9 and `empty` otherwise.
+std::string digitLine(const CellGrid& grid, char empty);
+// The stored-game format: digitLine with "0", so that no cell moves the cells
 // after it.
 std::string storedBoardText(const CellGrid& grid);

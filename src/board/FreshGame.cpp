@@ -1,4 +1,4 @@
-// A board text put on the play grid as a fresh game.
+// A board text put on the play grid as a fresh game, and a new puzzle put there.
 #include "board/PlaySide.h"
 
 namespace {
@@ -37,4 +37,16 @@ int PlaySide::showAsFreshGame(std::string_view board) {
     HistIdx = 0;
     FILLARRAY();
     return givens;
+}
+
+// Nothing of the game before may come back through "Forward".
+int PlaySide::showNewPuzzle(std::string_view board) {
+    for (int slot = 0; slot < HistArray::Slots; ++slot) {
+        HistGrid1.empty(slot);
+        HistGrid3.empty(slot);
+    }
+    Grid1.clear();
+    showFullCandidates();
+    Grid3.clear();
+    return showAsFreshGame(board);
 }

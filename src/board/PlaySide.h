@@ -48,6 +48,10 @@ struct PlaySide {
     // keeps what it shows, and the play grid's current cell ends at (8, 8).
     // Returns the number of givens, 0..81.
     int showAsFreshGame(std::string_view board);
+    // A new puzzle: every history slot emptied, the candidate grid and CandArr as
+    // "Default Game" leaves them (every string "123456789"), then `board` shown as
+    // a fresh game on an emptied play grid. Returns the number of givens, 0..81.
+    int showNewPuzzle(std::string_view board);
 
     // "Revert": shows the slot before HistIdx coloured from content; nothing at slot 0.
     void revert();
@@ -64,4 +68,5 @@ struct PlaySide {
 
 private:
     void showHistorySlot();
+    void showFullCandidates();
 };

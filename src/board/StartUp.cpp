@@ -49,11 +49,15 @@ void PlaySide::showBuiltInPuzzle() {
     writeBuiltInPuzzle(Grid3);
     Grid3.setRow(0);
     Grid3.setCol(0);
+    showFullCandidates();
+    FILLARRAY();
+}
+
+void PlaySide::showFullCandidates() {
     for (int row = 0; row < CellGrid::Size; ++row) {
         for (int col = 0; col < CellGrid::Size; ++col) {
             CandArr[row][col] = "123456789";
             Grid1.setText(row, col, CandArr[row][col]);
         }
     }
-    FILLARRAY();
 }

@@ -1,5 +1,6 @@
 // Puzzles as text: the one-line form of 81 characters that files, the command
-// line and the clipboard use, and the rRcC names of cells in explanations.
+// line and the clipboard use, the nine-line picture people paste, and the rRcC
+// names of cells in explanations.
 #pragma once
 
 #include "engine/Grid.h"
@@ -17,5 +18,24 @@ std::optional<Board> parseLine(std::string_view line);
 std::string formatLine(const Board& board);
 // "r2c8": row and column counted from 1.
 std::string cellName(int cell);
+
+// What reading a puzzle out of free text found.
+struct PuzzleReading {
+    std::optional<Board> board;
+    // Why there is no board, as a phrase ("line 4 has 8 cells, a row has 9");
+    // "" when there is one.
+    std::string problem;
+};
+
+// A puzzle written as one line of 81 cells or as nine lines of nine cells. A
+// cell is a digit 1-9, or one of ". 0 - _ *" for an empty cell; spaces, tabs
+// and "|" are ignored, and so are blank lines and rule lines (lines of "-", "+"
+// and "=", except a row of nine "-", which is nine empty cells).
+PuzzleReading readPuzzle(std::string_view text);
+
+// A line of a one-puzzle-a-line collection: blanks, 81 cells as readPuzzle reads
+// them, then the end of the line or a blank and anything (a rating, a name).
+// None for any other line.
+std::optional<Board> parseCollectionLine(std::string_view line);
 
 } // namespace engine

@@ -408,4 +408,20 @@ std::optional<Board> randomSolution(const Board& board, std::uint64_t seed) {
     return search.first();
 }
 
+std::optional<Repeat> repeatedGiven(const Board& board) {
+    for (int unit = 0; unit < Units; ++unit) {
+        std::array<int, 10> seenAt{};
+        seenAt.fill(-1);
+        for (const int cell : UnitTable[unit]) {
+            const int digit = board[cell];
+            if (digit < 1 || digit > 9)
+                continue;
+            if (seenAt[digit] >= 0)
+                return Repeat{unit, seenAt[digit], cell};
+            seenAt[digit] = cell;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace engine

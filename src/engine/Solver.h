@@ -26,4 +26,14 @@ bool hasUniqueSolution(const Board& board);
 // seed give the same solution everywhere. None when the board has no solution.
 std::optional<Board> randomSolution(const Board& board, std::uint64_t seed);
 
+// Two cells of one unit that hold the same digit.
+struct Repeat {
+    int unit = 0; // Grid.h numbering
+    int first = 0;
+    int second = 0; // after `first` in the unit
+};
+// The first repeat in the order of the units (rows, columns, boxes) and of their
+// cells; none when no unit holds a digit twice.
+std::optional<Repeat> repeatedGiven(const Board& board);
+
 } // namespace engine

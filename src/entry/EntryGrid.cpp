@@ -29,6 +29,20 @@ void EntryGrid::Grid2_CellLeaving() {
     Grid2.setCurrentBackColor(Grid2.currentValue() != 0 ? Cyan : White);
 }
 
+void EntryGrid::typeBoard(std::string_view board) {
+    for (int row = 0; row < Grid2.rowCount(); ++row) {
+        for (int col = 0; col <= LastCol; ++col) {
+            const auto at = static_cast<std::size_t>(row * (LastCol + 1) + col);
+            const char ch = at < board.size() ? board[at] : '0';
+            const bool digit = ch >= '1' && ch <= '9';
+            Grid2.setText(row, col, digit ? std::string_view(&board[at], 1) : "");
+            Grid2.setBackColor(row, col, digit ? Cyan : White);
+        }
+    }
+    if (!EditorDetached)
+        Text1.setText(Grid2.currentText());
+}
+
 void EntryGrid::Grid2_CellEntered() {
     placeEditor();
 }

@@ -7,6 +7,7 @@
 #include "board/Shell.h"
 
 #include <functional>
+#include <string_view>
 
 class EntryGrid {
 public:
@@ -44,6 +45,12 @@ public:
     // focus: a placement hides and shows it while the user keeps typing.
     bool Text1_SetFocus();
     std::function<void()> onFocusTaken;
+
+    // Every cell of `board` as typing it and leaving the cell stores it: "1"-"9"
+    // as the digit on cyan, any other character (and any cell past the end) empty
+    // and white. An attached editor is handed its cell's new text, so that leaving
+    // the cell keeps what was typed there. The current cell stays where it is.
+    void typeBoard(std::string_view board);
 
     void Grid2_CellLeaving();    // stores the editor's text into the cell being left
     void Grid2_CellEntered();    // places the editor over the new current cell

@@ -82,10 +82,13 @@ void Frm_TaBrel::Command10_Click() {
     DataCombo1.setText(games_.currentLabel());
 }
 
+void Frm_TaBrel::showStoredBoard(std::string_view board) {
+    leaveEditorAfterLoading(showAsFreshGame(board));
+}
+
 // The editor was handed every cell's text in turn, then "" for each cell erased:
 // it ends holding the last cell's given only when every cell holds one.
-void Frm_TaBrel::showStoredBoard(std::string_view board) {
-    const int givens = showAsFreshGame(board);
+void Frm_TaBrel::leaveEditorAfterLoading(int givens) {
     constexpr int Last = CellGrid::Size - 1;
     Text1.setText(givens == CellGrid::Size * CellGrid::Size ? Grid3.text(Last, Last) : "");
     EditorDetached = true;
@@ -113,8 +116,12 @@ template <typename Run>
 void Frm_TaBrel::runAlone(Run run) {
     if (solving_)
         return;
-    SolvingRun mark(solving_);
-    run();
+    {
+        SolvingRun mark(solving_);
+        run();
+    }
+    if (waitingPuzzle_)
+        showNewPuzzle(*std::exchange(waitingPuzzle_, std::nullopt));
 }
 
 void Frm_TaBrel::Command1_Click() {

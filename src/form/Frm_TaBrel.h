@@ -11,6 +11,7 @@
 #include "board/PlaySide.h"
 #include "board/Shell.h"
 #include "board/StatusLine.h"
+#include "engine/Step.h"
 #include "entry/EntryGrid.h"
 #include "form/Messages.h"
 #include "store/DropDownList.h"
@@ -71,6 +72,33 @@ public:
     // put in a cell.
     void showStoredBoard(std::string_view board);
 
+    // Puzzles from the menu, the keyboard, the clipboard and files (PuzzleCommands.cpp).
+    // Puts `board` (81 characters, "1"-"9" a given) on the play grid as a new
+    // puzzle (PlaySide::showNewPuzzle). During a run of "Update", "Clue" or "Auto
+    // Play" it stops the run and waits for its end.
+    void showNewPuzzle(std::string_view board);
+    // Says that no puzzle of `level` turned up in `seconds` of trying.
+    void tellNoNewPuzzle(engine::Level level, long seconds);
+    // A key typed on the focused play grid. "1"-"9" goes into Text2 and is put in
+    // as by "Put In the Grid"; "0", space and Backspace put in an emptied Text2.
+    // Those keys are swallowed (KeyAscii becomes 0); any other is left alone.
+    void Grid3_KeyPress(int& KeyAscii);
+    // The grid of the page shown, 81 characters, "." for a cell without a digit 1-9.
+    std::string copyPuzzle() const;
+    // Reads `text` as a puzzle (engine::readPuzzle): on "Play Game" a new puzzle,
+    // on "Add a New Game" typed into the entry grid (EntryGrid::typeBoard). Text
+    // that is no puzzle, or a board with a digit twice in a unit, is told in a
+    // message and changes nothing.
+    void pastePuzzle(std::string_view text);
+    // Adds the puzzles of a file, one a line, to the stored games and tells how
+    // many were added and skipped; a file that cannot be read adds none.
+    void importPuzzles(const std::filesystem::path& file);
+    // Writes every stored game to `file`, one a line, and tells how it went.
+    void exportPuzzles(const std::filesystem::path& file);
+    void showAbout();
+    // Each pair a key and what it does.
+    void showShortcuts(const std::vector<std::pair<std::string, std::string>>& keys);
+
     // Hints and the live check come in halves, so that the engine's share may
     // run off the window's thread: the question reads the board, answerHint or
     // judgeEntry (advice) works on the copy, and the answer is shown only while
@@ -94,10 +122,12 @@ private:
     void showIfAny(const std::optional<Message>& message);
     template <typename Run>
     void runAlone(Run run);
+    void leaveEditorAfterLoading(int givens);
 
     Shell& shell_;
     Analysis analysis_{*this};
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
     int autoPlayPasses_ = 0;
+    std::optional<std::string> waitingPuzzle_; // shown when the run ends
     StoredGames games_;
 };

@@ -4,10 +4,14 @@
 
 #include "analysis/Analysis.h"
 #include "board/Shell.h"
+#include "engine/Solver.h"
+#include "engine/Step.h"
 #include "store/StoredGames.h"
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct Message {
     std::string text;
@@ -31,3 +35,26 @@ Message deleteQuestion(const std::string& id);
 // list reloaded.
 std::optional<Message> deleteMessage(const StoreChange& change, const std::string& id,
                                      const std::string& file);
+
+// What a "New ... Puzzle" tells when no puzzle of `level` turned up in `seconds`.
+Message noNewPuzzleMessage(engine::Level level, long seconds);
+// What "Paste Puzzle" tells of a text that is no puzzle; `problem` says why.
+Message pasteProblemMessage(const std::string& problem);
+// What "Paste Puzzle" tells of a board that holds a digit twice in a unit.
+Message pasteRepeatMessage(const engine::Board& board, const engine::Repeat& repeat);
+// What "Import Puzzles" tells of a file that could not be read.
+Message importUnreadableMessage(const std::string& file, const std::string& problem);
+// What "Import Puzzles" tells about `file` once it was read into the games of
+// `storeFile`; `notPuzzles` lines of it were not puzzles.
+Message importMessage(const StoreImport& outcome, int notPuzzles, const std::string& file,
+                      const std::string& storeFile);
+// What "Export Puzzles" tells: `count` games written to `file`, or `problem` when
+// it could not be written.
+Message exportMessage(int count, const std::string& file, const std::string& problem);
+// What "Export Puzzles" tells when the stored games could not be used at start-up.
+Message exportUnavailableMessage(const std::string& storeFile);
+// "About": what the program is.
+Message aboutMessage();
+// "Keyboard Shortcuts": the play grid's keys, then each pair of `keys`, a key
+// and what it does.
+Message shortcutsMessage(const std::vector<std::pair<std::string, std::string>>& keys);

@@ -17,6 +17,7 @@ constexpr std::string_view GameSet = "select id || '-' || cast(strftime('%d', da
                                      " id, date, d1 from table1 order by id desc";
 constexpr int LabelColumn = 0;
 constexpr int IdColumn = 1;
+constexpr int BoardColumn = 3;
 
 bool sameName(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -35,11 +36,18 @@ GameStore::GameStore(const std::filesystem::path& file, Database::Access access)
 }
 
 void GameStore::addNew(std::string_view date, std::string_view d1) {
+    addAll(date, {std::string(d1)});
+}
+
+void GameStore::addAll(std::string_view date, const std::vector<std::string>& d1s) {
     Transaction transaction(db_);
     Statement insert(db_, "insert into table1 (date, d1) values (?1, ?2)");
     insert.bind(1, date);
-    insert.bind(2, d1);
-    insert.step();
+    for (const std::string& d1 : d1s) {
+        insert.bind(2, d1);
+        insert.step();
+        insert.reset();
+    }
     transaction.commit();
 }
 
@@ -103,4 +111,12 @@ std::vector<ListEntry> GameStore::entries() const {
     for (const Row& row : rows_)
         entries.push_back({row.values[LabelColumn], row.bookmark});
     return entries;
+}
+
+std::vector<std::string> GameStore::boards() const {
+    std::vector<std::string> boards;
+    boards.reserve(rows_.size());
+    for (const Row& row : rows_)
+        boards.push_back(row.values[BoardColumn]);
+    return boards;
 }

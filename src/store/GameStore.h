@@ -28,6 +28,9 @@ public:
     // text `d1`; the database numbers it. The set is not reloaded. Throws
     // StoreError, and nothing is stored then.
     void addNew(std::string_view date, std::string_view d1);
+    // Appends one game stored at `date` for each board text of `d1s`, in order,
+    // in one transaction: all of them or, on a StoreError, none.
+    void addAll(std::string_view date, const std::vector<std::string>& d1s);
     // Reloads the set newest first; the first row becomes current, none when the
     // set is empty. Throws StoreError, and the set is left as it was then.
     void requery();
@@ -46,6 +49,8 @@ public:
 
     // Every row's label and bookmark, in the set's order.
     std::vector<ListEntry> entries() const;
+    // Every row's board text d1, in the set's order.
+    std::vector<std::string> boards() const;
 
 private:
     struct Row {

@@ -102,6 +102,10 @@ bool Statement::step() {
     return false;
 }
 
+void Statement::reset() {
+    sqlite3_reset(stmt_);
+}
+
 int Statement::columnCount() const {
     return sqlite3_column_count(stmt_);
 }

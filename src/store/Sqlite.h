@@ -58,6 +58,8 @@ public:
     void bind(int index, std::int64_t value);
     // Runs to the next row: true when a row is ready, false when done. Throws StoreError.
     bool step();
+    // Makes the statement ready to run again; the parameters keep their values.
+    void reset();
 
     int columnCount() const;
     std::string columnName(int col) const;

@@ -38,6 +38,14 @@ struct StoreChange {
     std::string reloadReason;
 };
 
+// What came of an import.
+struct StoreImport {
+    StoreChange change; // not Done: nothing was added
+    int added = 0;
+    int alreadyStored = 0; // the board of a stored game
+    int repeated = 0;      // the board of an earlier entry of the same import
+};
+
 class StoredGames {
 public:
     // The file GameStoreFileName in `folder`. With an empty folder there is no
@@ -54,6 +62,15 @@ public:
 
     // Stores board text `d1` dated `when` (local time), then reloads the games.
     StoreChange save(std::string_view d1, std::chrono::system_clock::time_point when);
+    // Stores, dated `when`, each board text of `d1s` (81 characters, "0" an empty
+    // cell) that is neither the board of a stored game nor of an earlier entry,
+    // all in one transaction, then reloads the games.
+    StoreImport import(const std::vector<std::string>& d1s,
+                       std::chrono::system_clock::time_point when);
+    // The board of every game, oldest first, as Restore puts it on the play grid:
+    // 81 characters, "1"-"9" a given and "0" an empty cell. None when no file is open.
+    std::optional<std::vector<std::string>> boards() const;
+
     // Makes the game `chosen` current, or keeps the current game when none is
     // chosen or the chosen one is gone, and returns its board text; "" when there
     // is no such game.
@@ -68,6 +85,8 @@ public:
     std::string currentLabel() const;
 
 private:
+    // Why nothing can be written: there is no file, or it was not opened.
+    StoreChange notOpen() const;
     // The reason when the games could not be reloaded; "" when they were.
     std::string reload();
 

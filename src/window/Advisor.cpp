@@ -1,9 +1,8 @@
-// Actions, workers and labels of the hints and the live check.
+// Workers and labels of the hints and the live check.
 #include "window/Advisor.h"
 
 #include "window/GridView.h"
 
-#include <QAction>
 #include <QLabel>
 
 namespace {
@@ -25,9 +24,6 @@ void bindLabel(QLabel* label, StatusLine& line, std::function<void()> also = {})
 Advisor::Advisor(Frm_TaBrel& form, GridView* grid1, GridView* grid3, GridView* grid2,
                  QLabel* playLine, QLabel* entryLine, QWidget* window)
     : QObject(window), form_(form), grids_{grid1, grid3, grid2} {
-    hint_ = gridAction("Hint", "Hint", QKeySequence(Qt::Key_H), false);
-    applyHint_ = gridAction("ApplyHint", "Apply Hint", QKeySequence(Qt::SHIFT | Qt::Key_H), true);
-
     grid1->showHighlightsOf(&form_.PlayStatus);
     grid3->showHighlightsOf(&form_.PlayStatus);
     bindLabel(playLine, form_.PlayStatus, [this] { repaintGrids(); });
@@ -42,19 +38,6 @@ Advisor::Advisor(Frm_TaBrel& form, GridView* grid1, GridView* grid3, GridView* g
     connect(&grid2->gridModel(), &QAbstractItemModel::dataChanged, this,
             [this] { entryChanged_.start(0); });
     checkEntry();
-}
-
-// The key belongs to the grids, so that typing in a text box never sets it off.
-QAction* Advisor::gridAction(const char* name, const char* text, const QKeySequence& key,
-                             bool apply) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(name);
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    for (GridView* grid : grids_)
-        grid->addAction(action);
-    connect(action, &QAction::triggered, this, [this, apply] { askHint(apply); });
-    return action;
 }
 
 void Advisor::askHint(bool apply) {

@@ -5,6 +5,7 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -234,4 +235,11 @@ void GridView::focusInEvent(QFocusEvent* event) {
 void GridView::focusOutEvent(QFocusEvent* event) {
     QTableView::focusOutEvent(event);
     emit focusLost(event->reason());
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (onKey && onKey(*event))
+        event->accept();
+    else
+        QTableView::keyPressEvent(event);
 }

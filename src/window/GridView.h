@@ -6,6 +6,7 @@
 #include "window/GridModel.h"
 
 #include <QTableView>
+#include <functional>
 
 class GridView : public QTableView {
     Q_OBJECT
@@ -26,6 +27,10 @@ public:
     // the typed text: on the entry grid such a jump would store the editor's text.
     void keyboardSearch(const QString&) override {}
 
+    // A key pressed while the grid has the focus, before the view acts on it;
+    // returning true swallows the key.
+    std::function<bool(const QKeyEvent& event)> onKey;
+
 signals:
     // The cells may stand elsewhere in the window: the view moved, was resized or shown.
     void moved();
@@ -39,6 +44,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void syncLayout();

@@ -83,14 +83,11 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     layout->addWidget(SSTab2, 0, Qt::AlignTop);
     layout->addWidget(buildOutsideTabs(), 0, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    bindKeys();
 
     shell_.attach(this, SSTab2);
     form_.Form_Load();
     advisor_ = new Advisor(form_, Grid1, Grid3, Grid2, playLine_, entryLine_, this);
-}
-
-QList<QAction*> MainWindow::hintActions() const {
-    return advisor_->actions();
 }
 
 // A run of "Auto Play" holds the event loop through its yields; closing the

@@ -3,14 +3,16 @@
 #pragma once
 
 #include "form/Frm_TaBrel.h"
+#include "window/GameMenu.h"
+#include "window/PuzzleMaker.h"
 #include "window/QtShell.h"
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <functional>
 
 class Advisor;
 class GridView;
-class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -31,8 +33,11 @@ public:
                         QWidget* parent = nullptr);
 
     Frm_TaBrel& form() { return form_; }
-    // "Hint" (H) and "Apply Hint" (Shift+H), for the "Help" menu.
-    QList<QAction*> hintActions() const;
+
+    // Asks for the file of "Import Puzzles…" (`saving` false) or "Export
+    // Puzzles…" (true); "" when the user cancels. The standard file dialog
+    // unless a test puts another in its place.
+    std::function<QString(bool saving)> chooseFile;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,6 +49,16 @@ private:
     QPushButton* button(const char* name, const char* caption, void (Frm_TaBrel::*handler)());
     void bindTextBox(QLineEdit* edit, TextBox& box);
     void bindGameList();
+
+    // The commands of the menu bar and the keys of the buttons (WindowCommands.cpp).
+    std::vector<MenuTable> menus();
+    void bindKeys();
+    void newPuzzle(engine::Level level);
+    void showMadePuzzle(engine::Level level, const std::optional<engine::Board>& puzzle);
+    void copyPuzzle();
+    void pastePuzzle();
+    void importPuzzles();
+    void exportPuzzles();
 
     QtShell& shell_;
     Frm_TaBrel form_;
@@ -59,4 +74,5 @@ private:
     QLabel* playLine_ = nullptr;  // under the play grid: hints and roll-backs
     QLabel* entryLine_ = nullptr; // under the entry grid: the live check
     Advisor* advisor_ = nullptr;
+    PuzzleMaker maker_;
 };

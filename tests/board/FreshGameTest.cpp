@@ -39,4 +39,29 @@ TEST_F(FreshGame, KeepsTheCandidateGridAndRecordsItInSlotZero) {
     EXPECT_EQ(play.HistGrid1.at(0, 2, 3), "47");
 }
 
+// A new puzzle starts as "Default Game" does, and "Forward" finds nothing of the
+// game before: its boards, its candidates and its colours are gone.
+TEST_F(FreshGame, ANewPuzzleStartsWithFullCandidatesAndNoHistoryOfTheGameBefore) {
+    for (int step = 0; step < 8; ++step)
+        record(cellsOf(BuiltInBoard).replace(40, 1, "6"));
+    play.Grid1.setText(2, 3, "47");
+    play.Grid1.setBackColor(2, 3, Magenta);
+    play.CandArr[2][3] = "47";
+    play.Grid3.setBackColor(0, 1, Cyan);
+    const std::string puzzle = cellsOf(OtherPuzzle);
+    EXPECT_EQ(play.showNewPuzzle(puzzle), 30);
+    EXPECT_EQ(boardOf(play.Grid3), puzzle);
+    for (int i = 0; i < 81; ++i) {
+        EXPECT_EQ(play.Grid3.backColor(i / 9, i % 9), puzzle[i] == '.' ? White : Cyan) << i;
+        EXPECT_EQ(play.Grid1.text(i / 9, i % 9), "123456789");
+        EXPECT_EQ(play.Grid1.backColor(i / 9, i % 9), White);
+        EXPECT_EQ(play.CandArr[i / 9][i % 9], "123456789");
+    }
+    EXPECT_EQ(play.HistIdx, 0);
+    EXPECT_EQ(boardOf(play.HistGrid3, 0), puzzle);
+    EXPECT_EQ(play.HistGrid1.at(0, 2, 3), "123456789");
+    for (int slot = 1; slot < HistArray::Slots; ++slot)
+        ASSERT_EQ(boardOf(play.HistGrid3, slot), std::string(81, '.')) << slot;
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "entry/EntryGrid.h"
 
 #include "entry/KeyCodes.h"
+#include "support/BoardText.h"
 #include "support/FakeShell.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,25 @@ TEST_F(Entry, ClearGridThenACellChangeStoresTheEditorTextBack) {
     press(Keys::Down);
     EXPECT_EQ(at(4, 4), "6");
     EXPECT_EQ(entry.Grid2.backColor(4, 4), Cyan);
+}
+
+// A pasted board reads as if each cell had been typed and left; the editor, half
+// way through typing "6", must not store it over the pasted cell afterwards.
+TEST_F(Entry, ATypedBoardFillsEveryCellAndSurvivesLeavingTheEditorsCell) {
+    const std::string puzzle = cellsOf(OtherPuzzle);
+    for (const bool detached : {false, true}) {
+        SCOPED_TRACE(detached ? "detached" : "attached");
+        entry.Grid2.setBackColor(0, 2, Cyan);
+        clickCell(4, 3);
+        type("6");
+        entry.EditorDetached = detached;
+        entry.typeBoard(puzzle);
+        press(Keys::Down);
+        EXPECT_EQ(boardOf(entry.Grid2), puzzle);
+        for (int i = 0; i < 81; ++i)
+            EXPECT_EQ(entry.Grid2.backColor(i / 9, i % 9), puzzle[i] == '.' ? White : Cyan) << i;
+        EXPECT_EQ(entry.EditorDetached, detached);
+    }
 }
 
 // Repeats the window reports must not re-arm the marker; a hidden page never takes the focus.

@@ -79,6 +79,46 @@ TEST_F(Store, AChangeTheFileRefusesIsReturnedAsFailedWithItsReason) {
     EXPECT_EQ(reopened.entries().size(), 1u);
 }
 
+// The board a game is stored under, as 81 characters with "0" for an empty cell.
+std::string board(char digit, int at) {
+    std::string d1(81, '0');
+    d1[static_cast<std::size_t>(at)] = digit;
+    return d1;
+}
+
+// Stored games are compared by the board Restore shows, so an old text with
+// other empty marks or a missing end is still the same board.
+TEST_F(Store, AnImportAddsOnlyBoardsNotStoredYetAndExportsOldestFirst) {
+    games.save(board('1', 0), SomeDay);
+    games.save("0000002", SomeDay); // as an older program stored a board
+    const StoreImport outcome = games.import(
+        {board('3', 4), board('1', 0), board('3', 4), board('2', 6), board('4', 80)}, SomeDay);
+    EXPECT_EQ(outcome.change.state, State::Done);
+    EXPECT_EQ(outcome.change.reloadReason, "");
+    EXPECT_EQ(outcome.added, 2);
+    EXPECT_EQ(outcome.alreadyStored, 2);
+    EXPECT_EQ(outcome.repeated, 1);
+    EXPECT_EQ(games.entries().size(), 4u);
+    EXPECT_EQ(games.boards(), std::vector<std::string>(
+                                  {board('1', 0), board('2', 6), board('3', 4), board('4', 80)}));
+    EXPECT_EQ(games.restore(std::nullopt), board('4', 80)) << "the last imported is the newest";
+}
+
+// An import is one transaction: a refused write leaves every stored game as it was.
+TEST_F(Store, AnImportTheFileRefusesAddsNothing) {
+    games.save(board('1', 0), SomeDay);
+    Database other(folder.path() / GameStoreFileName, Database::Access::ReadWrite);
+    other.exec("begin immediate");
+    const StoreImport outcome = games.import({board('2', 1), board('3', 2)}, SomeDay);
+    other.exec("rollback");
+    EXPECT_EQ(outcome.change.state, State::Failed);
+    EXPECT_EQ(outcome.change.reason, "the file is in use by another program");
+    EXPECT_EQ(outcome.added, 0);
+    StoredGames reopened{folder.path()};
+    reopened.open();
+    EXPECT_EQ(reopened.boards(), std::vector<std::string>{board('1', 0)});
+}
+
 TEST(StoreWithoutFolder, TouchesNothingAndSaysWhy) {
     StoredGames games{{}};
     EXPECT_EQ(games.open().state, StoreOpening::State::NoFolder);
@@ -86,6 +126,8 @@ TEST(StoreWithoutFolder, TouchesNothingAndSaysWhy) {
     EXPECT_EQ(games.restore(std::nullopt), "");
     EXPECT_EQ(games.chooseForDelete(std::nullopt), std::nullopt);
     EXPECT_TRUE(games.entries().empty());
+    EXPECT_EQ(games.import({std::string(81, '1')}, SomeDay).change.state, State::NoFolder);
+    EXPECT_EQ(games.boards(), std::nullopt);
 }
 
 } // namespace

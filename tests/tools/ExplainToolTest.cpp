@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <regex>
-#include <sstream>
-#include <vector>
 
 namespace {
 
@@ -14,14 +12,6 @@ const std::string EasySolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 const std::string Stuck =
     ".....1.......62..879.......6...5..2..1.......932....6.2....9.83....8.17..7.5.3..6";
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 ToolRun puzzle(const std::string& arguments, const std::string& input) {
     return runTool(TABREL_PUZZLE, arguments, input);

@@ -72,6 +72,24 @@ TEST(PuzzleTool, TellsEachMisuseOnStandardErrorAndByItsStatus) {
     }
 }
 
+// Output that cannot be written (here a full disk) is a failure with a
+// message, never a silent success.
+TEST(PuzzleTool, OutputThatCannotBeWrittenFailsWithAMessage) {
+    const std::string base = ::testing::TempDir() + "tabrel-full-" + std::to_string(::getpid());
+    std::ofstream(base + ".in") << Expert << '\n';
+    for (const char* arguments : {"count", "generate --level easy --seed 1", "--help"}) {
+        SCOPED_TRACE(arguments);
+        const int status = std::system((std::string(TABREL_PUZZLE) + " " + arguments + " <" + base +
+                                        ".in >/dev/full 2>" + base + ".err")
+                                           .c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        EXPECT_NE(contentsOf(base + ".err").find("cannot write standard output"),
+                  std::string::npos);
+    }
+    for (const char* file : {".in", ".err"})
+        std::remove((base + file).c_str());
+}
+
 TEST(PuzzleTool, HelpShowsTheUsageAndTheExitStatuses) {
     for (const char* arguments : {"--help", "count --help"}) {
         SCOPED_TRACE(arguments);

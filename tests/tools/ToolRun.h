@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 struct ToolRun {
     int status; // the exit status; -1 when the tool did not exit normally
@@ -18,6 +20,14 @@ struct ToolRun {
 inline std::string contentsOf(const std::string& path) {
     std::ifstream in(path);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 // Runs `program` with `arguments` (shell words) on `input` as standard input.

@@ -1,6 +1,5 @@
-// The real window on Qt's offscreen platform, started on a folder of its own
-// with message boxes answered from a script, and the ways a test acts on it as
-// the user does.
+// The real window on Qt's offscreen platform, shown on a fresh folder, with real
+// clicks and keys and message boxes answered from a script.
 #pragma once
 
 #include "support/FormFixture.h"

@@ -1,0 +1,89 @@
+// The puzzles that come from outside the board: new ones, typed keys, the
+// clipboard, and files of puzzles.
+#include "board/BoardText.h"
+#include "engine/PuzzleText.h"
+#include "entry/KeyCodes.h"
+#include "form/Frm_TaBrel.h"
+#include "form/PuzzleFile.h"
+
+namespace {
+
+constexpr int EntryTab = 1; // "Add a New Game"
+
+} // namespace
+
+void Frm_TaBrel::showNewPuzzle(std::string_view board) {
+    if (solving_) {
+        waitingPuzzle_ = std::string(board);
+        StopFlag = true;
+        return;
+    }
+    leaveEditorAfterLoading(PlaySide::showNewPuzzle(board));
+}
+
+void Frm_TaBrel::tellNoNewPuzzle(engine::Level level, long seconds) {
+    show(noNewPuzzleMessage(level, seconds));
+}
+
+void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {
+    if (KeyAscii >= '1' && KeyAscii <= '9')
+        Text2.setText(std::string(1, static_cast<char>(KeyAscii)));
+    else if (KeyAscii == '0' || KeyAscii == ' ' || KeyAscii == Keys::Backspace)
+        Text2.setText("");
+    else
+        return;
+    KeyAscii = 0;
+    Command11_Click();
+}
+
+std::string Frm_TaBrel::copyPuzzle() const {
+    return digitLine(SSTab2.tab == EntryTab ? Grid2 : Grid3, '.');
+}
+
+void Frm_TaBrel::pastePuzzle(std::string_view text) {
+    const engine::PuzzleReading reading = engine::readPuzzle(text);
+    if (!reading.board) {
+        show(pasteProblemMessage(reading.problem));
+        return;
+    }
+    if (const auto repeat = engine::repeatedGiven(*reading.board)) {
+        show(pasteRepeatMessage(*reading.board, *repeat));
+        return;
+    }
+    const std::string line = engine::formatLine(*reading.board);
+    if (SSTab2.tab == EntryTab)
+        typeBoard(line);
+    else
+        showNewPuzzle(line);
+}
+
+void Frm_TaBrel::importPuzzles(const std::filesystem::path& file) {
+    const FileText read = readFileText(file);
+    if (!read.text) {
+        show(importUnreadableMessage(file.string(), read.problem));
+        return;
+    }
+    const PuzzleLines lines = puzzleLines(*read.text);
+    const StoreImport outcome = games_.import(lines.boards, shell_.now());
+    show(importMessage(outcome, lines.notPuzzles, file.string(), games_.file()));
+    if (outcome.added > 0)
+        DataCombo1.setEntries(games_.entries());
+}
+
+void Frm_TaBrel::exportPuzzles(const std::filesystem::path& file) {
+    const auto boards = games_.boards();
+    if (!boards) {
+        show(exportUnavailableMessage(games_.file()));
+        return;
+    }
+    const std::string problem = writeFileText(file, puzzleFileText(*boards));
+    show(exportMessage(static_cast<int>(boards->size()), file.string(), problem));
+}
+
+void Frm_TaBrel::showAbout() {
+    show(aboutMessage());
+}
+
+void Frm_TaBrel::showShortcuts(const std::vector<std::pair<std::string, std::string>>& keys) {
+    show(shortcutsMessage(keys));
+}
