@@ -4,7 +4,7 @@
 // The score is 10000 x the level (easy 0, medium 1, hard 2, expert 3, beyond 4)
 // plus the sum over the solution's steps of each technique's weight, capped at
 // 9999. A technique's weight is its place in the list of Step.h, counting from 1
-// (hidden single 1, naked single 2, pointing 3, ... aic 21), so a puzzle scores
+// (hidden single 1, naked single 2, pointing 3, ... forcing chain 26), so a puzzle scores
 // more the more and the harder steps it takes, and a higher score never means an
 // easier level. For a beyond puzzle the sum counts the steps made before the
 // stepper got stuck.

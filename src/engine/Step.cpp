@@ -32,9 +32,14 @@ constexpr std::array Techniques = {
     TechniqueInfo{Technique::WWing, "w-wing", Level::Expert},
     TechniqueInfo{Technique::Jellyfish, "jellyfish", Level::Expert},
     TechniqueInfo{Technique::UniqueRectangle, "unique-rectangle", Level::Expert},
+    TechniqueInfo{Technique::UniqueRectangle2, "unique-rectangle-2", Level::Expert},
+    TechniqueInfo{Technique::UniqueRectangle4, "unique-rectangle-4", Level::Expert},
     TechniqueInfo{Technique::XChain, "x-chain", Level::Expert},
     TechniqueInfo{Technique::XYChain, "xy-chain", Level::Expert},
     TechniqueInfo{Technique::Aic, "aic", Level::Expert},
+    TechniqueInfo{Technique::GroupedAic, "grouped-aic", Level::Expert},
+    TechniqueInfo{Technique::AlsChain, "als-chain", Level::Expert},
+    TechniqueInfo{Technique::ForcingChain, "forcing-chain", Level::Expert},
 };
 
 constexpr std::array<std::string_view, 5> LevelNames = {"easy", "medium", "hard", "expert",

@@ -34,9 +34,14 @@ enum class Technique : std::uint8_t {
     WWing,
     Jellyfish,
     UniqueRectangle,
+    UniqueRectangle2,
+    UniqueRectangle4,
     XChain,
     XYChain,
     Aic,
+    GroupedAic,
+    AlsChain,
+    ForcingChain,
 };
 
 // The level of a puzzle: the hardest technique its logical solution needs.
@@ -67,6 +72,12 @@ struct Step {
     std::vector<CellDigit> proof;
     // The units (Grid.h numbering) the reasoning is about, most important first.
     std::vector<std::uint8_t> units;
+    // How `proof` divides into the nodes an explanation names: the number of
+    // entries of each, in order; empty when every entry is a node of its own. A
+    // node of several entries with one digit is a group of cells (one of them
+    // holds the digit); with several digits, an almost locked set. Initialised
+    // here so that steps written field by field may leave it out.
+    std::vector<std::uint8_t> nodeSizes{};
 };
 
 } // namespace engine

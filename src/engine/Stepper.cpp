@@ -1,10 +1,15 @@
 // The stepper's table of finders and its walk to the end of a puzzle.
 #include "engine/Stepper.h"
 
+#include "engine/Chains.h"
+#include "engine/Colouring.h"
 #include "engine/Fish.h"
+#include "engine/Forcing.h"
 #include "engine/LockedCandidates.h"
 #include "engine/Singles.h"
 #include "engine/Subsets.h"
+#include "engine/Uniqueness.h"
+#include "engine/Wings.h"
 
 #include <array>
 
@@ -20,9 +25,14 @@ std::optional<Step> onMarks(const Candidates& marks, const StepOptions&) {
     return find(marks);
 }
 
+// Adapts a finder that rests on the puzzle having one solution.
+template <std::optional<Step> (*find)(const Candidates&, bool)>
+std::optional<Step> onUniqueMarks(const Candidates& marks, const StepOptions& options) {
+    return find(marks, options.knownUnique);
+}
+
 struct FinderSlot {
     Technique technique;
-    // Null for a technique whose finder is not written yet: it is passed over.
     Finder find;
 };
 
@@ -37,18 +47,23 @@ constexpr std::array Finders = {
     FinderSlot{Technique::XWing, onMarks<findXWing>},
     FinderSlot{Technique::NakedTriple, onMarks<findNakedTriple>},
     FinderSlot{Technique::HiddenTriple, onMarks<findHiddenTriple>},
-    FinderSlot{Technique::XYWing, nullptr},
-    FinderSlot{Technique::SimpleColouring, nullptr},
+    FinderSlot{Technique::XYWing, onMarks<findXYWing>},
+    FinderSlot{Technique::SimpleColouring, onMarks<findSimpleColouring>},
     FinderSlot{Technique::NakedQuad, onMarks<findNakedQuad>},
     FinderSlot{Technique::HiddenQuad, onMarks<findHiddenQuad>},
     FinderSlot{Technique::Swordfish, onMarks<findSwordfish>},
-    FinderSlot{Technique::XYZWing, nullptr},
-    FinderSlot{Technique::WWing, nullptr},
+    FinderSlot{Technique::XYZWing, onMarks<findXYZWing>},
+    FinderSlot{Technique::WWing, onMarks<findWWing>},
     FinderSlot{Technique::Jellyfish, onMarks<findJellyfish>},
-    FinderSlot{Technique::UniqueRectangle, nullptr},
-    FinderSlot{Technique::XChain, nullptr},
-    FinderSlot{Technique::XYChain, nullptr},
-    FinderSlot{Technique::Aic, nullptr},
+    FinderSlot{Technique::UniqueRectangle, onUniqueMarks<findUniqueRectangle>},
+    FinderSlot{Technique::UniqueRectangle2, onUniqueMarks<findUniqueRectangle2>},
+    FinderSlot{Technique::UniqueRectangle4, onUniqueMarks<findUniqueRectangle4>},
+    FinderSlot{Technique::XChain, onMarks<findXChain>},
+    FinderSlot{Technique::XYChain, onMarks<findXYChain>},
+    FinderSlot{Technique::Aic, onMarks<findAic>},
+    FinderSlot{Technique::GroupedAic, onMarks<findGroupedAic>},
+    FinderSlot{Technique::AlsChain, onMarks<findAlsChain>},
+    FinderSlot{Technique::ForcingChain, onMarks<findForcingChain>},
 };
 
 static_assert(
@@ -56,7 +71,7 @@ static_assert(
         for (std::size_t i = 0; i < Finders.size(); ++i)
             if (static_cast<std::size_t>(Finders[i].technique) != i)
                 return false;
-        return true;
+        return Finders.size() == static_cast<std::size_t>(Technique::ForcingChain) + 1;
     }(),
     "the finders follow the order of Technique, one row each");
 
@@ -76,7 +91,7 @@ bool isValidSolution(const Board& board) {
 
 std::optional<Step> nextStep(const Candidates& marks, const StepOptions& options) {
     for (const FinderSlot& slot : Finders) {
-        if (slot.find == nullptr || levelOf(slot.technique) > options.hardest)
+        if (levelOf(slot.technique) > options.hardest)
             continue;
         if (auto step = slot.find(marks, options))
             return step;

@@ -20,22 +20,27 @@ struct DescribedStep {
 };
 
 const DescribedStep DescribedSteps[] = {
-    // Chain techniques read their proof in order, a cell's digits grouped.
-    {"xyWingFromFields",
+    // A wing without its second pincer is read from its proof, a cell's digits
+    // grouped.
+    {"xyWingWithoutAPincer",
      {Technique::XYWing,
       {},
       {at("r3c2", 9), at("r3c4", 9)},
-      {at("r1c2", 4), at("r1c2", 9), at("r1c5", 4), at("r1c5", 7), at("r3c5", 7), at("r3c5", 9)},
+      {at("r1c2", 4), at("r1c2", 9), at("r1c5", 4), at("r1c5", 7)},
       {}},
-     "XY-wing: r1c2 (4, 9), r1c5 (4, 7), r3c5 (7, 9), so 9 goes from r3c2, r3c4"},
+     "XY-wing: r1c2 (4, 9), r1c5 (4, 7), so 9 goes from r3c2, r3c4"},
     {"chainPlacingAndEliminating",
      {Technique::Aic,
       {at("r5c5", 3)},
       {at("r5c6", 8), at("r2c1", 1)},
       {at("r5c5", 3), at("r9c5", 3)},
       {}},
-     "Alternating inference chain: r5c5 (3), r9c5 (3), so r5c5 is 3 and 1 goes from r2c1; 8 "
+     "Alternating inference chain: (3)r5c5 = (3)r9c5, so r5c5 is 3 and 1 goes from r2c1; 8 "
      "from r5c6"},
+    // Node sizes that do not add up to the proof leave the chain unread.
+    {"chainWithBrokenNodes",
+     {Technique::GroupedAic, {}, {at("r1c1", 2)}, {at("r1c5", 2), at("r1c6", 2)}, {}, {3}},
+     "Grouped alternating inference chain: r1c5 (2), r1c6 (2), so 2 goes from r1c1"},
     // A hand-made step missing what its wording needs still gets a line.
     {"hiddenSingleWithoutUnit",
      {Technique::HiddenSingle, {at("r1c1", 5)}, {}, {at("r1c1", 5)}, {}},

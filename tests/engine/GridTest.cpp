@@ -61,7 +61,7 @@ TEST(Candidates, AnEmptyCellKeepsTheDigitsItsPeersLackAndLosesAPlacedOne) {
 }
 
 TEST(Step, EveryTechniqueAndLevelIsFoundByItsName) {
-    for (int i = 0; i <= static_cast<int>(Technique::Aic); ++i) {
+    for (int i = 0; i <= static_cast<int>(Technique::ForcingChain); ++i) {
         const auto technique = static_cast<Technique>(i);
         EXPECT_EQ(techniqueNamed(techniqueName(technique)), technique);
     }

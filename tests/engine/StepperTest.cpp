@@ -3,10 +3,15 @@
 #include "engine/Stepper.h"
 
 #include "EngineText.h"
+#include "engine/Chains.h"
+#include "engine/Colouring.h"
 #include "engine/Fish.h"
+#include "engine/Forcing.h"
 #include "engine/LockedCandidates.h"
 #include "engine/Singles.h"
 #include "engine/Subsets.h"
+#include "engine/Uniqueness.h"
+#include "engine/Wings.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +23,14 @@ struct NamedFinder {
     std::optional<Step> (*find)(const Candidates&);
 };
 
-// The finders written so far, simplest first.
+// Every puzzle here has one solution, which the uniqueness finders rest on.
+template <std::optional<Step> (*find)(const Candidates&, bool)>
+std::optional<Step> onUnique(const Candidates& marks) {
+    return find(marks, true);
+}
+constexpr StepOptions Unique{true, Level::Expert};
+
+// Every finder, simplest first.
 const NamedFinder AllFinders[] = {
     {Technique::HiddenSingle, findHiddenSingle},
     {Technique::NakedSingle, findNakedSingle},
@@ -29,13 +41,40 @@ const NamedFinder AllFinders[] = {
     {Technique::XWing, findXWing},
     {Technique::NakedTriple, findNakedTriple},
     {Technique::HiddenTriple, findHiddenTriple},
+    {Technique::XYWing, findXYWing},
+    {Technique::SimpleColouring, findSimpleColouring},
     {Technique::NakedQuad, findNakedQuad},
     {Technique::HiddenQuad, findHiddenQuad},
     {Technique::Swordfish, findSwordfish},
+    {Technique::XYZWing, findXYZWing},
+    {Technique::WWing, findWWing},
     {Technique::Jellyfish, findJellyfish},
+    {Technique::UniqueRectangle, onUnique<findUniqueRectangle>},
+    {Technique::UniqueRectangle2, onUnique<findUniqueRectangle2>},
+    {Technique::UniqueRectangle4, onUnique<findUniqueRectangle4>},
+    {Technique::XChain, findXChain},
+    {Technique::XYChain, findXYChain},
+    {Technique::Aic, findAic},
+    {Technique::GroupedAic, findGroupedAic},
+    {Technique::AlsChain, findAlsChain},
+    {Technique::ForcingChain, findForcingChain},
 };
 
-const SolvedPuzzle Puzzles[] = {EasyPuzzle, MediumPuzzle, HardPuzzle, ExpertPuzzle, BeyondPuzzle};
+// qqwing expert puzzles whose logical solutions take most of the chain
+// techniques, from xy-wing to forcing chains.
+const SolvedPuzzle Puzzles[] = {
+    EasyPuzzle,
+    MediumPuzzle,
+    HardPuzzle,
+    ExpertPuzzle,
+    BeyondPuzzle,
+    {"chains1", "5.8...6.....18.957....76...6.1.....2.5....3......9..7..2591....8697...3.1........",
+     "578239614236184957914576283691357842457628391382491576725913468869742135143865729"},
+    {"chains2", "..96..7.....2.......2..9856....9.5.7...81.49.2........4.712..8..5.7...1.........4",
+     "349658721568271349712349856183492567675813492294567138437126985956784213821935674"},
+    {"chains3", ".4....6.7.5...4...1.8......7....6.4.....7.9...9..5...267.2..49...9........5.8..6.",
+     "943518627257364819168729534712896345534172986896453172671235498389647251425981763"},
+};
 
 void expectSound(const Step& step, const Board& solution) {
     for (const CellDigit& placement : step.placements)
@@ -44,14 +83,26 @@ void expectSound(const Step& step, const Board& solution) {
         EXPECT_NE(solution[elimination.cell], elimination.digit) << cellName(elimination.cell);
 }
 
-// At every point of each solution, whatever any finder offers is sound and
-// changes the marks, and the stepper took the first technique that applies.
+// The proof rests on candidates the marks still have, and its nodes cover it.
+void expectProvenByCandidates(const Step& step, const Candidates& marks) {
+    std::size_t covered = 0;
+    for (int size : step.nodeSizes)
+        covered += static_cast<std::size_t>(size);
+    EXPECT_TRUE(step.nodeSizes.empty() || covered == step.proof.size());
+    EXPECT_FALSE(step.proof.empty());
+    for (const CellDigit& entry : step.proof)
+        EXPECT_TRUE(marks.has(entry.cell, entry.digit)) << cellName(entry.cell);
+}
+
+// At every point of each solution, whatever any finder offers is sound, proven
+// by candidates the board has and changes the marks, and the stepper took the
+// first technique that applies.
 TEST(Stepper, EveryFinderIsSoundAtEveryPointAndTheStepperTakesTheFirst) {
     for (const SolvedPuzzle& puzzle : Puzzles) {
         SCOPED_TRACE(puzzle.name);
         const Board solution = boardOf(puzzle.solution);
         Candidates marks = marksOf(puzzle.puzzle);
-        while (const auto step = nextStep(marks)) {
+        while (const auto step = nextStep(marks, Unique)) {
             std::optional<Technique> first;
             for (const NamedFinder& finder : AllFinders) {
                 const auto offered = finder.find(marks);
@@ -60,6 +111,7 @@ TEST(Stepper, EveryFinderIsSoundAtEveryPointAndTheStepperTakesTheFirst) {
                 SCOPED_TRACE(std::string(techniqueName(finder.technique)));
                 EXPECT_EQ(offered->technique, finder.technique);
                 expectSound(*offered, solution);
+                expectProvenByCandidates(*offered, marks);
                 Candidates tried = marks;
                 EXPECT_TRUE(apply(tried, *offered));
                 first = first.value_or(finder.technique);

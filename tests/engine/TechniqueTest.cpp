@@ -1,12 +1,17 @@
 // Each technique on a board where it is the simplest step, and not again once
 // its pattern has nothing left to take.
 #include "EngineText.h"
+#include "engine/Chains.h"
+#include "engine/Colouring.h"
 #include "engine/Explain.h"
 #include "engine/Fish.h"
+#include "engine/Forcing.h"
 #include "engine/LockedCandidates.h"
 #include "engine/Singles.h"
 #include "engine/Stepper.h"
 #include "engine/Subsets.h"
+#include "engine/Uniqueness.h"
+#include "engine/Wings.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -15,6 +20,13 @@ namespace engine {
 namespace {
 
 using Finder = std::optional<Step> (*)(const Candidates&);
+
+// Every board below has one solution, which the uniqueness finders rest on.
+template <std::optional<Step> (*find)(const Candidates&, bool)>
+std::optional<Step> onUnique(const Candidates& marks) {
+    return find(marks, true);
+}
+constexpr StepOptions Unique{true, Level::Expert};
 
 struct TechniqueCase {
     const char* name;
@@ -77,6 +89,22 @@ const TechniqueCase TechniqueCases[] = {
      "r5c8-2 r5c8-6 r5c8-7 r6c8-1 r6c8-2 r6c8-6 r6c8-7 r6c9-2 r6c9-6 r6c9-7",
      "Hidden triple: in box 6, 4, 5 and 8 fit only r5c8, r6c8 and r6c9, so those cells lose their "
      "other digits"},
+    {"XYWing", Technique::XYWing, findXYWing,
+     "4..1..628..1...5438.2.46197346981752..7453861518267439.......14..4....85..5..4.76", "",
+     "473195628961728543852346197346981752297453861518267439689572314734619285125834976",
+     "r1c2-5 r3c4-5",
+     "XY-wing: pivot r1c3 (3/9) with r3c2 (3/5) and r1c6 (5/9): 5 goes from r1c2, r3c4"},
+    {"ColourTrap", Technique::SimpleColouring, findSimpleColouring,
+     ".6147.83993.81.4.77489.31..8243.7.91.17.94.8..9.18.74..7.538914183749..5459..1378", "",
+     "261475839935816427748923156824357691317694582596182743672538914183749265459261378", "r3c9-2",
+     "Simple colouring on 2: r3c5, r6c6, r9c4 against r5c4, r6c9, r9c5; cells that see both "
+     "colours cannot hold it: r3c9"},
+    {"ColourWrap", Technique::SimpleColouring, findSimpleColouring,
+     "9745...2663147285982596..47.9..35468563894271.487.659335.6..914.89.4.635416359782", "",
+     "974518326631472859825963147297135468563894271148726593352687914789241635416359782",
+     "r4c3-2 r4c4-2 r6c1-2 r7c5-2 r8c1-2",
+     "Simple colouring on 2: r4c3, r4c4, r6c1, r7c5, r8c1 against r6c5, r7c3, r8c4; two cells of "
+     "one colour share a unit, so 2 goes from that colour: r4c3, r4c4, r6c1, r7c5, r8c1"},
     {"NakedQuad", Technique::NakedQuad, findNakedQuad,
      "54.68397.896.57.4373.4..65836..45...41.......25783.4.9.2357...4.85..4...97436....", "",
      "541683972896257143732419658369145287418792365257836419623571894185924736974368521",
@@ -100,11 +128,83 @@ const TechniqueCase TechniqueCases[] = {
      "r4c3-4 r4c4-4 r6c3-4 r7c3-4 r7c7-4 r7c8-4",
      "Swordfish on 4 in columns 1, 5 and 9, rows 4, 6 and 7: 4 goes from r4c3, r4c4, r6c3, r7c3, "
      "r7c7, r7c8"},
+    {"XYZWing", Technique::XYZWing, findXYZWing,
+     "8..134529543269178912857.4..3894.....2.37.....9..2....2.1793.54..941....3.4.82...", "",
+     "876134529543269178912857346138945762625378491497621835281793654759416283364582917",
+     "r5c7-6 r5c8-6",
+     "XYZ-wing: pivot r5c9 (1/5/6) with r4c8 (1/6) and r5c3 (5/6): 6 goes from r5c7, r5c8"},
+    {"WWing", Technique::WWing, findWWing,
+     "5.93621.82.618.39.183.9762.32.6..98189.231.566518.923.962.18..37189.3.62435726819", "",
+     "579362148246185397183497625327654981894231756651879234962518473718943562435726819", "r3c4-5",
+     "W-wing: r3c9 and r7c4 hold only 4 and 5; 4 lies only in r1c8 and r7c8 of column 8, so one of "
+     "the two cells is 5: 5 goes from r3c4"},
     {"Jellyfish", Technique::Jellyfish, findJellyfish,
-     ".2..14.9884...91259.182543..3.4985122581.3.4919425.38..129..8.44.9.812.3.8..42971", "",
-     "523714698847639125961825437736498512258163749194257386312976854479581263685342971",
-     "r7c1-6 r7c5-6 r8c4-6",
-     "Jellyfish on 6 in columns 2, 6, 8 and 9, rows 3, 6, 7 and 8: 6 goes from r7c1, r7c5, r8c4"},
+     "72.853...5.849.732934..28.5...9385.4.59..7.8.8.35...7....6.5.98685..9....92.84.5.",
+     "r1c7-6 r1c9-6 r4c2-1 r4c3-1 r4c8-6 r5c5-2 r5c5-6 r5c7-1 r5c7-2 r5c9-1 r6c2-6 r6c7-6 r6c9-6 "
+     "r7c5-7 r7c7-4 r8c5-2 r8c7-2 r8c9-1 r9c9-1",
+     "726853941518496732934172865267938514159247683843561279471625398685319427392784156",
+     "r1c7-1 r1c8-1 r6c5-1 r6c7-1 r7c1-1 r7c5-1 r7c7-1",
+     "Jellyfish on 1 in columns 2, 3, 6 and 9, rows 1, 2, 6 and 7: 1 goes from r1c7, r1c8, r6c5, "
+     "r6c7, r7c1, r7c5, r7c7"},
+    {"UniqueRectangle", Technique::UniqueRectangle, onUnique<findUniqueRectangle>,
+     ".31...6...68..5.9.597..34...7.3218..3527841691845962..825.....6.4...852.71..52...", "",
+     "231947685468215397597863412679321854352784169184596273825139746943678521716452938",
+     "r8c3-6 r8c3-9",
+     "Unique rectangle on 6 and 9 in r4c1, r4c3, r8c1 and r8c3: so that the two digits cannot "
+     "swap, 6 goes from r8c3; 9 from r8c3"},
+    {"UniqueRectangle2", Technique::UniqueRectangle2, onUnique<findUniqueRectangle2>,
+     "1.3.....9.9.....1..5..194..6179382459..125637325647981569481372....96.544..57..96",
+     "r1c7-8 r2c7-8",
+     "183254769294763518756819423617938245948125637325647981569481372872396154431572896",
+     "r2c3-2 r3c3-2 r8c1-2",
+     "Unique rectangle type 2 on 1 and 8 in r8c7, r9c7, r8c3 and r9c3: so that the two digits "
+     "cannot swap, 2 goes from r2c3, r3c3, r8c1"},
+    {"UniqueRectangle4", Technique::UniqueRectangle4, onUnique<findUniqueRectangle4>,
+     "5..4.86322..7351898..2.67541..823946.8.657213.2.941578.183724.57.25843.1...169827", "",
+     "597418632246735189831296754175823946489657213623941578918372465762584391354169827",
+     "r1c3-9 r3c3-9",
+     "Unique rectangle type 4 on 1 and 9 in r1c5, r3c5, r1c3 and r3c3: so that the two digits "
+     "cannot swap, 9 goes from r1c3, r3c3"},
+    {"XChain", Technique::XChain, findXChain,
+     "732685.9.489.3.625651294.7.2968..5..517.69.8.3485127691239...5.9.4.58...8.5.2.9..", "",
+     "732685491489137625651294378296873514517469283348512769123946857964758132875321946",
+     "r4c5-4 r5c7-4 r5c9-4",
+     "X-chain on 4: r4c8 = r9c8 - r9c4 = r5c4, so 4 goes from r4c5, r5c7, r5c9"},
+    {"XYChain", Technique::XYChain, findXYChain,
+     "2194763586753..4128431..976587..3124421...639396214785962831547738.4.261154...893", "",
+     "219476358675398412843152976587963124421785639396214785962831547738549261154627893", "r5c5-5",
+     "XY-chain: r3c5 (5=2) - r9c5 (2=6) - r9c4 (6=7) - r5c4 (7=5), so 5 goes from r5c5"},
+    {"Aic", Technique::Aic, findAic,
+     "21.87.5..67534281984.1...7..58.2.7...92..8..5.365...28.84.....3..148..57..7....8.", "",
+     "213879564675342819849156372158924736792638145436517928584761293921483657367295481", "r4c6-9",
+     "Alternating inference chain: (9)r1c6 = (9)r1c3 - (3)r1c3 = (3)r1c8 - (3)r4c8 = (3)r4c6, so 9 "
+     "goes from r4c6"},
+    {"GroupedAic", Technique::GroupedAic, findGroupedAic,
+     ".71.......294..7.3.34.7....365..49.72179.....498.67....527.3.68.4368.27.786..23.9", "",
+     "571239846829416753634875192365124987217958634498367521152793468943681275786542319",
+     "r1c4-5 r3c4-5 r9c5-5",
+     "Grouped alternating inference chain: (5)r2c5 = (1)r2c5 - (1)r4c5 = (1){r4c4 r6c4} - (1)r9c4 "
+     "= (5)r9c4, so 5 goes from r1c4, r3c4, r9c5"},
+    {"AlsChain", Technique::AlsChain, findAlsChain,
+     "..3951276169.7.835725683914..73......9.7.....6.......7..8.967...7.8...699561.7.8.",
+     "r4c6-5 r6c2-4 r6c7-5",
+     "843951276169472835725683914517348692392765148684219357438596721271834569956127483", "r6c7-4",
+     "Almost locked set chain: (3)r6c7 =[ALS r6c3, r6c4, r6c5, r6c7]= (5)r6c4 - (5)r7c4 = (5)r7c8 "
+     "- (4)r7c8 = (4){r4c8 r5c8 r6c8}, so 4 goes from r6c7"},
+    {"UnitForcingChain", Technique::ForcingChain, findForcingChain,
+     "..62...353456982712...3.8.6.6..8....5...67.8...73..65.6.8.5.32.7...265.8.528.3.6.", "",
+     "896271435345698271271534896963185742524967183187342659618759324739426518452813967", "r6c2-1",
+     "Forcing chains from 1 in column 5 (r1c5, r6c5 and r9c5): each makes r6c2 not 1, so 1 goes "
+     "from r6c2"},
+    {"CellForcingChain", Technique::ForcingChain, findForcingChain,
+     "..62...353456982712...3.8.6.6..8....5...67.8...73..65.6.8.5.32.7...265.8.528.3.6.", "r6c2-1",
+     "896271435345698271271534896963185742524967183187342659618759324739426518452813967", "r8c3-1",
+     "Forcing chains from r8c8 (1, 4 and 9): each makes r8c3 not 1, so 1 goes from r8c3"},
+    {"ForcingChainPlacing", Technique::ForcingChain, findForcingChain,
+     "..96..721...2.1349..2..9856....925.7...81.49229.5.71.84.712.98595.7.4213.2.9..674",
+     "r1c6-3 r4c1-3 r4c2-3 r4c2-4 r4c2-6 r4c3-8 r5c1-3 r5c3-6 r6c3-3 r9c3-8 r9c6-3",
+     "349658721568271349712349856183492567675813492294567138437126985956784213821935674", "r9c3=1",
+     "Forcing chains from r3c1 (1, 3 and 7): each makes r9c3 1, so r9c3 is 1"},
 };
 
 void PrintTo(const TechniqueCase& row, std::ostream* out) {
@@ -122,7 +222,7 @@ TEST_P(Techniques, IsTheSimplestStepAndSound) {
     ASSERT_TRUE(found);
     EXPECT_EQ(found->technique, row.technique);
     EXPECT_EQ(changesOf(*found), row.changes);
-    const auto step = nextStep(marks);
+    const auto step = nextStep(marks, Unique);
     ASSERT_TRUE(step);
     EXPECT_EQ(step->technique, row.technique);
     EXPECT_EQ(changesOf(*step), row.changes);
@@ -172,6 +272,37 @@ TEST_P(Techniques, DoesNotFireOnAPatternThatTakesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Engine, Techniques, ::testing::ValuesIn(TechniqueCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Each row's board is one where the finders of every earlier row stay silent:
+// they must not fire where their pattern is absent.
+TEST(TechniqueOrder, NoFinderFiresOnTheBoardOfALaterTechnique) {
+    for (const TechniqueCase& later : TechniqueCases) {
+        const Candidates marks = marksOf(later.board, later.eliminated);
+        for (const TechniqueCase& earlier : TechniqueCases) {
+            if (earlier.technique >= later.technique)
+                continue;
+            SCOPED_TRACE(std::string(earlier.name) + " on " + later.name);
+            EXPECT_FALSE(earlier.find(marks));
+        }
+    }
+}
+
+// On a puzzle not known to have one solution the rectangle may be just what its
+// solutions differ by: no uniqueness step is taken, on any board.
+TEST(TechniqueOrder, UniqueRectanglesWaitForAPuzzleKnownToBeUnique) {
+    for (const TechniqueCase& row : TechniqueCases) {
+        SCOPED_TRACE(row.name);
+        const Candidates marks = marksOf(row.board, row.eliminated);
+        EXPECT_FALSE(findUniqueRectangle(marks, false));
+        EXPECT_FALSE(findUniqueRectangle2(marks, false));
+        EXPECT_FALSE(findUniqueRectangle4(marks, false));
+        const auto step = nextStep(marks);
+        ASSERT_TRUE(step);
+        EXPECT_NE(step->technique, Technique::UniqueRectangle);
+        EXPECT_NE(step->technique, Technique::UniqueRectangle2);
+        EXPECT_NE(step->technique, Technique::UniqueRectangle4);
+    }
+}
 
 // A cell that is both a naked and a hidden single is taken as a hidden single,
 // the first technique of the list.

@@ -11,7 +11,7 @@ const std::string Easy =
 const std::string EasySolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 const std::string Stuck =
-    ".....1.......62..879.......6...5..2..1.......932....6.2....9.83....8.17..7.5.3..6";
+    "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..";
 
 ToolRun puzzle(const std::string& arguments, const std::string& input) {
     return runTool(TABREL_PUZZLE, arguments, input);

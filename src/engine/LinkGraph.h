@@ -1,0 +1,167 @@
+// The nodes and links that alternating inference chains walk. A node says "the
+// digit is in one of these cells" of one unit: a single candidate, a group (a
+// digit's places in a box-line crossing) or a digit's cells in an almost locked
+// set (n cells holding n + 1 digits). A strong link: at least one of its two
+// nodes is true; a weak link: at most one is.
+#pragma once
+
+#include "engine/CellSet.h"
+#include "engine/Step.h"
+
+#include <span>
+#include <vector>
+
+namespace engine {
+
+// Which nodes and links a technique walks.
+struct LinkRules {
+    bool bivalueOnly = false; // single candidates of bivalue cells only
+    bool cellStrong = false;  // strong: the two candidates of a bivalue cell
+    bool unitStrong = false;  // strong: a digit's places in a unit, split in two nodes
+    bool cellWeak = false;    // weak: two candidates of one cell
+    bool groups = false;      // nodes: a digit's places in a box-line crossing
+    int alsCells = 0;         // strong: two digits of an almost locked set of 2 to this many cells
+};
+
+struct ChainNode {
+    CellSet cells; // all in one unit
+    CellSet seen;  // the cells that see every cell of `cells`
+    int digit = 0;
+    int cell = -1; // the cell of a single candidate; -1 for several cells
+};
+
+// A set of n cells of one unit holding n + 1 digits between them: without one
+// of its digits it would be locked, so it holds any other.
+struct AlmostLockedSet {
+    CellSet cells;
+    Digits digits = 0;
+    int unit = 0;
+};
+
+inline constexpr std::uint8_t NoUnit = 0xFF;
+
+struct ChainLink {
+    std::uint16_t to = 0;
+    std::uint8_t unit = NoUnit; // the unit both nodes lie in; NoUnit inside a cell
+    std::int16_t als = -1;      // the almost locked set that makes the link, or -1
+};
+
+class LinkGraph {
+public:
+    // Single candidates come first, in cell then digit order, then groups, then
+    // the nodes of almost locked sets.
+    LinkGraph(const Candidates& marks, const LinkRules& rules);
+
+    int size() const { return static_cast<int>(nodes_.size()); }
+    // The single candidates are nodes 0 to singleCount() - 1.
+    int singleCount() const { return singles_; }
+    // The node of a single candidate; -1 when the rules leave it out.
+    int singleNode(int cell, int digit) const { return singleIds_[cell * 9 + digit - 1]; }
+    const ChainNode& node(int id) const { return nodes_[id]; }
+    const AlmostLockedSet& als(int index) const { return sets_[index]; }
+    std::span<const ChainLink> strong(int id) const { return strong_.of(id); }
+    std::span<const ChainLink> weak(int id) const { return weak_.of(id); }
+
+private:
+    // Links kept per node, each node's in the order they were added, each
+    // neighbour once.
+    class Adjacency {
+    public:
+        void add(int from, ChainLink link) { pending_.push_back({from, link}); }
+        void build(int nodes);
+        std::span<const ChainLink> of(int id) const {
+            return {links_.data() + start_[id], links_.data() + start_[id + 1]};
+        }
+
+    private:
+        std::vector<std::pair<int, ChainLink>> pending_;
+        std::vector<int> start_;
+        std::vector<ChainLink> links_;
+    };
+
+    int find(int digit, CellSet cells) const;
+    int findOrAdd(int digit, CellSet cells);
+    void addNodes(const LinkRules& rules);
+    void addAlmostLockedSets(int maxCells);
+    void addStrongLinks(const LinkRules& rules);
+    void addWeakLinks(const LinkRules& rules);
+
+    const Candidates& marks_;
+    DigitCells byDigit_;
+    int singles_ = 0;
+    std::array<std::int16_t, Cells * 9> singleIds_;
+    std::vector<ChainNode> nodes_;
+    std::array<std::vector<int>, 9> nodesOfDigit_;
+    std::vector<AlmostLockedSet> sets_;
+    Adjacency strong_, weak_;
+};
+
+// A breadth-first walk of what follows from one assumption: a node false makes
+// the nodes it is strongly linked to true, a node true makes the nodes it is
+// weakly linked to false. A state is 2 * node, plus 1 for "true".
+class ImplicationWalk {
+public:
+    explicit ImplicationWalk(const LinkGraph& graph)
+        : graph_(graph), parent_(2 * graph.size(), -1), via_(2 * graph.size()),
+          links_(2 * graph.size()) {}
+
+    static int stateOf(int node, bool isTrue) { return 2 * node + (isTrue ? 1 : 0); }
+
+    // Walks from `start` along chains of at most `maxLinks` links, shortest
+    // first, calling reached(state) on each state the first time it is reached;
+    // stops when reached returns true.
+    template <typename Reached>
+    void walk(int start, int maxLinks, Reached reached);
+
+    bool reached(int state) const { return parent_[state] >= 0; }
+    int links(int state) const { return links_[state]; }
+    // The link that first reached `state`.
+    ChainLink linkInto(int state) const { return via_[state]; }
+    // The states from the start to `state`, both included.
+    std::vector<int> path(int state) const;
+
+private:
+    const LinkGraph& graph_;
+    std::vector<int> parent_;
+    std::vector<ChainLink> via_;
+    std::vector<std::uint8_t> links_;
+    std::vector<int> queue_;
+};
+
+template <typename Reached>
+void ImplicationWalk::walk(int start, int maxLinks, Reached reached) {
+    for (int state : queue_)
+        parent_[state] = -1;
+    queue_.assign(1, start);
+    parent_[start] = start;
+    links_[start] = 0;
+    for (std::size_t head = 0; head < queue_.size(); ++head) {
+        const int state = queue_[head];
+        if (links_[state] >= maxLinks)
+            return;
+        const bool isTrue = (state & 1) != 0;
+        for (const ChainLink link : isTrue ? graph_.weak(state / 2) : graph_.strong(state / 2)) {
+            const int next = stateOf(link.to, !isTrue);
+            if (parent_[next] >= 0)
+                continue;
+            parent_[next] = state;
+            via_[next] = link;
+            links_[next] = static_cast<std::uint8_t>(links_[state] + 1);
+            queue_.push_back(next);
+            if (reached(next))
+                return;
+        }
+    }
+}
+
+// Appends the chain `path` (states of `walk`) to the step's proof, a node at a
+// time, with each almost locked set between the two nodes it links, and the
+// units of its links to the step's units, each once.
+void appendChain(Step& step, const Candidates& marks, const LinkGraph& graph,
+                 const ImplicationWalk& walk, const std::vector<int>& path);
+
+// The unit holding every cell of `cells`, rows before columns before boxes; NoUnit
+// when none does.
+std::uint8_t unitHolding(CellSet cells);
+
+} // namespace engine
