@@ -5,14 +5,9 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
 #include <QTimer>
-#include <functional>
 
 namespace {
 
