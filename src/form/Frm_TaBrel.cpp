@@ -2,7 +2,7 @@
 // outcome in the words of Messages.h.
 #include "form/Frm_TaBrel.h"
 
-#include "advice/Notes.h"
+#include "form/Notes.h"
 #include "board/BoardText.h"
 
 namespace {

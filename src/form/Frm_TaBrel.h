@@ -4,16 +4,16 @@
 // the window only draws this state and forwards events to it.
 #pragma once
 
-#include "advice/EntryCheck.h"
-#include "advice/Notes.h"
 #include "analysis/Analysis.h"
 #include "board/Controls.h"
 #include "board/PlaySide.h"
 #include "board/Shell.h"
 #include "board/StatusLine.h"
 #include "engine/Step.h"
+#include "entry/EntryCheck.h"
 #include "entry/EntryGrid.h"
 #include "form/Messages.h"
+#include "form/Notes.h"
 #include "store/DropDownList.h"
 #include "store/StoredGames.h"
 
@@ -101,7 +101,7 @@ public:
 
     // Hints and the live check come in halves, so that the engine's share may
     // run off the window's thread: the question reads the board, answerHint or
-    // judgeEntry (advice) works on the copy, and the answer is shown only while
+    // judgeEntry (entry) works on the copy, and the answer is shown only while
     // the board is the one asked about. takeHint shows the hint in PlayStatus
     // and, with `apply` ("Apply Hint") and no run under way, makes its step.
     HintQuestion hintQuestion() { return askHint(*this, analysis_); }

@@ -1,5 +1,5 @@
 // The live check of the entry grid: its givens, its repeated digits, and what
-// the engine says of its solutions, as one line under the grid.
+// the engine says of its solutions.
 #pragma once
 
 #include "board/CellGrid.h"
@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 // A digit met more than once in one unit.
@@ -40,8 +39,5 @@ struct EntryVerdict {
 // to about a second) it takes as long.
 EntryVerdict judgeEntry(const engine::Board& board);
 
-// "27 givens · unique solution (medium)". Without a verdict yet the line says
-// the solutions are being counted.
-std::string entryLine(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
 // Every cell of a repeat marked as clashing.
 Highlights repeatHighlights(const EntryReading& reading);

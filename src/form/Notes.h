@@ -1,10 +1,11 @@
-// The words of the play side's status line and the marks that go with them:
-// a hint, and why "Update" or "Clue" took its run back.
+// The words of the status lines under the grids and the marks that go with
+// them: a hint, why "Update" or "Clue" took its run back, the entry live check.
 #pragma once
 
-#include "advice/Hint.h"
 #include "analysis/Analysis.h"
+#include "analysis/Hint.h"
 #include "board/StatusLine.h"
+#include "entry/EntryCheck.h"
 
 #include <string>
 #include <string_view>
@@ -20,3 +21,7 @@ std::string pendingHintLine();
 // Why the run of `command` ("Update", "Clue") was taken back; "" when it was not.
 std::string rollBackLine(std::string_view command, const SweepOutcome& outcome);
 Highlights clashHighlights(const Clash& clash);
+
+// "27 givens · unique solution (medium)". Without a verdict yet the line says
+// the solutions are being counted.
+std::string entryLine(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);

@@ -1,5 +1,5 @@
 // Asking for the next step, working it out, and making it.
-#include "advice/Hint.h"
+#include "analysis/Hint.h"
 
 #include "board/CellText.h"
 #include "engine/Solver.h"

@@ -1,6 +1,6 @@
 // The hint: the pencil marks it reads, the answers a board gives by itself, and
 // its steps made one history slot each.
-#include "AdviceFixture.h"
+#include "HintFixture.h"
 #include "board/BoardText.h"
 #include "engine/PuzzleText.h"
 
@@ -73,7 +73,7 @@ TEST(HintMarks, TheCandidateGridNarrowsTheMarksUnlessItContradictsTheBoard) {
     }
 }
 
-using Hints = AdviceTest;
+using Hints = HintTest;
 
 // A board the engine need not work on answers at once, and no answer but a
 // step changes the board.

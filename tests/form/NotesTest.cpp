@@ -1,7 +1,9 @@
-// The words of the play side's status line, and the marks of a step and a clash.
-#include "advice/Notes.h"
+// The words of the status lines under both grids, and the marks of a step and a clash.
+#include "form/Notes.h"
 
 #include "engine/Grid.h"
+#include "support/BoardText.h"
+#include "support/Solutions.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +87,52 @@ TEST(Notes, AStepMarksItsProofItsPlacementsAndTheCandidatesThatGo) {
     EXPECT_EQ(clash.at(1, 1).cell, Mark::Clashes);
     EXPECT_EQ(clash.at(1, 7).cell, Mark::Clashes);
     EXPECT_TRUE(hintHighlights(ending(HintEnd::Solved)).empty());
+}
+
+std::string lineFor(const CellGrid& grid) {
+    const EntryReading reading = readEntry(grid);
+    return entryLine(reading, judgeEntry(reading.board));
+}
+
+TEST(EntryLine, TheLineTellsTheGivensAnyRepeatAndTheSolutions) {
+    const std::string wrongDigit = "4" + std::string(MediumPuzzle.substr(1));
+    const struct {
+        const char* name;
+        std::string board;
+        const char* line;
+    } cases[] = {
+        {"Empty", std::string(81, '.'), "0 givens · more than one solution"},
+        {"OneGiven", "5" + std::string(80, '.'), "1 given · more than one solution"},
+        {"Unique", std::string(MediumPuzzle), "25 givens · unique solution (medium)"},
+        {"NoSolution", wrongDigit, "26 givens · no solution"},
+        // Two cells of one row and box are named once, for the row.
+        {"RepeatInARowAndABox", "44" + std::string(79, '.'),
+         "2 givens · 4 twice in row 1 (r1c1, r1c2) · no solution"},
+        // Rows come first; the column's repeat is the one more, box 1's the same cells.
+        {"ManyRepeats",
+         "5...5...5"
+         "5" +
+             std::string(62, '.') + "7.......7",
+         "6 givens · 5 3 times in row 1 (r1c1, r1c5, r1c9); 7 twice in row 9 (r9c1, r9c9); "
+         "1 more · no solution"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CellGrid grid;
+        putBoard(grid, c.board);
+        EXPECT_EQ(lineFor(grid), c.line);
+    }
+}
+
+TEST(EntryLine, WithoutAVerdictTheLineSaysTheSolutionsAreBeingCountedAndMarksTheRepeats) {
+    CellGrid grid;
+    putBoard(grid, "9.......9" + std::string(72, '.'));
+    EXPECT_EQ(entryLine(readEntry(grid), std::nullopt),
+              "2 givens · 9 twice in row 1 (r1c1, r1c9) · counting solutions…");
+    const Highlights marks = repeatHighlights(readEntry(grid));
+    EXPECT_EQ(marks.at(0, 0).cell, Mark::Clashes);
+    EXPECT_EQ(marks.at(0, 8).cell, Mark::Clashes);
+    EXPECT_EQ(marks.at(0, 1).cell, Mark::None);
 }
 
 } // namespace

@@ -1,8 +1,7 @@
-// Reading, judging and wording the entry grid.
-#include "advice/EntryCheck.h"
+// Reading and judging the entry grid.
+#include "entry/EntryCheck.h"
 
 #include "board/BoardText.h"
-#include "engine/Explain.h"
 #include "engine/PuzzleText.h"
 #include "engine/Rating.h"
 #include "engine/Solver.h"
@@ -10,8 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr std::size_t RepeatsNamed = 2; // more would not fit the line
 
 bool alreadyNamed(const std::vector<EntryRepeat>& repeats, const EntryRepeat& repeat) {
     return std::any_of(repeats.begin(), repeats.end(), [&](const EntryRepeat& named) {
@@ -34,45 +31,6 @@ std::vector<EntryRepeat> repeatsOf(const engine::Board& board) {
     return repeats;
 }
 
-std::string times(std::size_t count) {
-    return count == 2 ? "twice" : std::to_string(count) + " times";
-}
-
-// "4 twice in row 1 (r1c1, r1c5)".
-std::string repeatWords(const EntryRepeat& repeat) {
-    std::string cells;
-    for (const int cell : repeat.cells)
-        cells += (cells.empty() ? "" : ", ") + engine::cellName(cell);
-    return std::to_string(repeat.digit) + " " + times(repeat.cells.size()) + " in " +
-           engine::unitName(repeat.unit) + " (" + cells + ")";
-}
-
-std::string repeatsWords(const std::vector<EntryRepeat>& repeats) {
-    std::string text;
-    for (std::size_t i = 0; i < repeats.size() && i < RepeatsNamed; ++i)
-        text += (i > 0 ? "; " : "") + repeatWords(repeats[i]);
-    if (repeats.size() > RepeatsNamed)
-        text += "; " + std::to_string(repeats.size() - RepeatsNamed) + " more";
-    return text;
-}
-
-std::string levelWords(engine::Level level) {
-    return level == engine::Level::Beyond ? "beyond expert" : std::string(engine::levelName(level));
-}
-
-std::string verdictWords(const std::optional<EntryVerdict>& verdict) {
-    if (!verdict)
-        return "counting solutions…";
-    switch (verdict->solutions) {
-    case 0:
-        return "no solution";
-    case 1:
-        return "unique solution (" + levelWords(verdict->level) + ")";
-    default:
-        return "more than one solution";
-    }
-}
-
 } // namespace
 
 EntryReading readEntry(const CellGrid& grid) {
@@ -91,14 +49,6 @@ EntryVerdict judgeEntry(const engine::Board& board) {
     if (verdict.solutions == 1)
         verdict.level = engine::rate(board, true).level;
     return verdict;
-}
-
-std::string entryLine(const EntryReading& reading, const std::optional<EntryVerdict>& verdict) {
-    std::string line =
-        std::to_string(reading.givens) + (reading.givens == 1 ? " given" : " givens");
-    if (!reading.repeats.empty())
-        line += " · " + repeatsWords(reading.repeats);
-    return line + " · " + verdictWords(verdict);
 }
 
 Highlights repeatHighlights(const EntryReading& reading) {
