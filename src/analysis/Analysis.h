@@ -35,6 +35,9 @@ struct SweepOutcome {
     // started was shown again.
     bool rolledBack = false;
     std::optional<Clash> clash; // the repetition met; none unless rolled back
+    // The digit the clash repeats, 1-9, read before the roll-back; 0 when it is a
+    // value that is no digit, or when nothing was rolled back.
+    int digit = 0;
 };
 
 enum class AutoPlayEnd {
@@ -66,6 +69,11 @@ public:
     // among the cells of Grid1 that hold one character, spaces aside; none when
     // there is none. Leaves both grids' current cells where the scan stopped.
     std::optional<Clash> chkdup();
+    // What chkdup finds, with both current cells left where they are.
+    std::optional<Clash> findClash();
+    // The digit `clash` repeats as its grid shows it now, 1-9; 0 for a value that
+    // is no digit.
+    int repeatedDigit(const Clash& clash) const;
     // True when chkdup finds nothing and every Grid3 cell has a value other than 0.
     bool FindWin();
     // chkdup, then FindWin, as "Chk.Dup" runs them.

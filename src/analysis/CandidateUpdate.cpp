@@ -323,9 +323,10 @@ bool Analysis::sweep(std::int16_t saved, RunHost& host, SweepOutcome& outcome) {
     if (const std::optional<Clash> clash = chkdup()) {
         // The board of the saved slot, as "Revert" from the slot above shows it;
         // reached directly, since the saved slot may be the last one.
+        const int digit = repeatedDigit(*clash);
         play_.revertTo(saved);
         play_.ColorMe();
-        outcome = {true, clash};
+        outcome = {true, clash, digit};
         return false;
     }
     return placed;

@@ -160,21 +160,51 @@ std::optional<Clash> clashOf(Clash::Grid grid, const std::optional<Repeat>& repe
     return Clash{grid, repeat->first, repeat->second};
 }
 
+// The repetitions of both grids, as chkdup's scans meet them.
+struct Scan {
+    std::optional<Repeat> inPlay;
+    std::optional<Repeat> inCandidates; // looked for only when the play grid has none
+};
+
+Scan scanGrids(const PlaySide& play, SweepMemo& memo) {
+    const Digits& playDigits = digitsOf(play.Grid3, playDigit, memo.playRead, memo.playDigits);
+    Scan scan{firstRepeatIn(playDigits), std::nullopt};
+    if (scan.inPlay)
+        return scan;
+    const Digits& candidates =
+        digitsOf(play.Grid1, candidateDigit, memo.candidateRead, memo.candidateDigits);
+    // After a sweep the settled candidates are the play digits themselves, which
+    // were just found free of repetitions.
+    if (candidates != playDigits)
+        scan.inCandidates = firstRepeatIn(candidates);
+    return scan;
+}
+
+std::optional<Clash> clashOf(const Scan& scan) {
+    if (scan.inPlay)
+        return clashOf(Clash::Grid::Play, scan.inPlay);
+    return clashOf(Clash::Grid::Candidates, scan.inCandidates);
+}
+
 } // namespace
 
 std::optional<Clash> Analysis::chkdup() {
-    const Digits& playDigits = digitsOf(play_.Grid3, playDigit, memo_.playRead, memo_.playDigits);
-    const auto inPlay = firstRepeatIn(playDigits);
-    leaveCurrentCell(play_.Grid3, inPlay);
-    if (inPlay)
-        return clashOf(Clash::Grid::Play, inPlay);
-    const Digits& candidates =
-        digitsOf(play_.Grid1, candidateDigit, memo_.candidateRead, memo_.candidateDigits);
-    // After a sweep the settled candidates are the play digits themselves, which
-    // were just found free of repetitions.
-    const auto inCandidates = candidates == playDigits ? std::nullopt : firstRepeatIn(candidates);
-    leaveCurrentCell(play_.Grid1, inCandidates);
-    return clashOf(Clash::Grid::Candidates, inCandidates);
+    const Scan scan = scanGrids(play_, memo_);
+    leaveCurrentCell(play_.Grid3, scan.inPlay);
+    if (!scan.inPlay)
+        leaveCurrentCell(play_.Grid1, scan.inCandidates);
+    return clashOf(scan);
+}
+
+std::optional<Clash> Analysis::findClash() {
+    return clashOf(scanGrids(play_, memo_));
+}
+
+int Analysis::repeatedDigit(const Clash& clash) const {
+    const CellPos at = clash.second;
+    const int digit = clash.grid == Clash::Grid::Play ? playDigit(play_.Grid3, at.row, at.col)
+                                                      : candidateDigit(play_.Grid1, at.row, at.col);
+    return digit == NotADigit ? 0 : digit;
 }
 
 bool Analysis::FindWin() {

@@ -2,6 +2,7 @@
 // outcome in the words of Messages.h.
 #include "form/Frm_TaBrel.h"
 
+#include "form/Notes.h"
 #include "board/BoardText.h"
 
 namespace {
@@ -124,11 +125,16 @@ void Frm_TaBrel::runAlone(Run run) {
 }
 
 void Frm_TaBrel::Command1_Click() {
-    runAlone([this] { analysis_.update(shell_); });
+    runAlone([this] { tellRollBack("Update", analysis_.update(shell_)); });
 }
 
 void Frm_TaBrel::Command13_Click() {
-    runAlone([this] { analysis_.clue(shell_); });
+    runAlone([this] { tellRollBack("Clue", analysis_.clue(shell_)); });
+}
+
+void Frm_TaBrel::tellRollBack(std::string_view command, const SweepOutcome& outcome) {
+    if (outcome.rolledBack && outcome.clash)
+        PlayStatus.show(rollBackLine(command, outcome), clashHighlights(*outcome.clash));
 }
 
 void Frm_TaBrel::Cmd_findodd_Click() {
@@ -154,6 +160,20 @@ void Frm_TaBrel::Form_Unload() {
 
 void Frm_TaBrel::Command9_Click() {
     show(boardCheckMessage(analysis_.checkBoard()));
+}
+
+void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool apply) {
+    if (!question.holdsFor(*this))
+        return;
+    if (apply && !solving_)
+        applyHint(*this, hint);
+    PlayStatus.show(hintLine(hint), hintHighlights(hint));
+}
+
+void Frm_TaBrel::takeEntryVerdict(const EntryReading& reading,
+                                  const std::optional<EntryVerdict>& verdict) {
+    if (reading.revision == Grid2.textRevision())
+        EntryStatus.show(entryLine(reading, verdict), repeatHighlights(reading));
 }
 
 MsgAnswer Frm_TaBrel::show(const Message& message) {

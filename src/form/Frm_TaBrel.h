@@ -8,13 +8,17 @@
 #include "board/Controls.h"
 #include "board/PlaySide.h"
 #include "board/Shell.h"
+#include "board/StatusLine.h"
 #include "engine/Step.h"
+#include "entry/EntryCheck.h"
 #include "entry/EntryGrid.h"
 #include "form/Messages.h"
+#include "form/Notes.h"
 #include "store/DropDownList.h"
 #include "store/StoredGames.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 // The form's controls and flags that belong to no one subsystem.
@@ -99,7 +103,25 @@ public:
     // Each pair a key and what it does.
     void showShortcuts(const std::vector<std::pair<std::string, std::string>>& keys);
 
+    // Hints and the live check come in halves, so that the engine's share may
+    // run off the window's thread: the question reads the board, answerHint or
+    // judgeEntry (entry) works on the copy, and the answer is shown only while
+    // the board is the one asked about. takeHint shows the hint in PlayStatus
+    // and, with `apply` ("Apply Hint") and no run under way, makes its step.
+    HintQuestion hintQuestion() { return askHint(*this, analysis_); }
+    void takeHint(const HintQuestion& question, const Hint& hint, bool apply);
+    void showHintPending() { PlayStatus.show(pendingHintLine()); }
+    EntryReading entryQuestion() const { return readEntry(Grid2); }
+    // No verdict yet: the line says the solutions are being counted.
+    void takeEntryVerdict(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
+    // Clears PlayStatus when a text of either grid changed since it was shown.
+    // The entry line needs no such care: each change of Grid2 asks for a new one.
+    void dropStaleStatus() { PlayStatus.dropIfStale(); }
+    StatusLine PlayStatus{&Grid1, &Grid3}; // under the grids: hints and roll-backs
+    StatusLine EntryStatus{&Grid2};        // under the entry grid: the live check
+
 private:
+    void tellRollBack(std::string_view command, const SweepOutcome& outcome);
     MsgAnswer show(const Message& message);
     void showIfAny(const std::optional<Message>& message);
     template <typename Run>

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -25,19 +26,43 @@ bool isCandidateList(const QString& text) {
     return true;
 }
 
+// The colour of a mark, from the palette's highlight: its own hue for a proof,
+// the opposite hue for a change, red (or, beside a reddish highlight, its
+// opposite's neighbour) for what goes or clashes. Saturated and mid-bright, so
+// that it stands out on the light cell colours under either theme.
+QColor markColour(Mark mark, const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Highlight).toHsv();
+    const int hue = base.hsvHue() < 0 ? 210 : base.hsvHue();
+    const bool reddish = hue < 30 || hue > 330;
+    int markHue = hue;
+    if (mark == Mark::Changes)
+        markHue = (hue + 180) % 360;
+    else if (mark == Mark::Removes || mark == Mark::Clashes)
+        markHue = reddish ? (hue + 240) % 360 : 0;
+    return QColor::fromHsv(markHue, std::max(base.hsvSaturation(), 170),
+                           std::clamp(base.value(), 170, 220));
+}
+
+QColor withAlpha(QColor colour, int alpha) {
+    colour.setAlpha(alpha);
+    return colour;
+}
+
 class CellDelegate : public QStyledItemDelegate {
 public:
-    CellDelegate(GridView::Style style, QTableView* view)
+    CellDelegate(GridView::Style style, GridView* view)
         : QStyledItemDelegate(view), style_(style), view_(view) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         painter->save();
         painter->fillRect(option.rect, index.data(Qt::BackgroundRole).value<QColor>());
+        const CellMarks marks = view_->marksAt(index.row(), index.column());
+        paintCellMark(painter, option.rect, marks.cell);
         const QString text = index.data(Qt::DisplayRole).toString();
         painter->setPen(Qt::black);
         if (style_ == GridView::Style::Candidates && isCandidateList(text))
-            paintPencilMarks(painter, option.rect, text);
+            paintPencilMarks(painter, option.rect, text, marks);
         else
             paintText(painter, option.rect, text);
         if (index == view_->currentIndex())
@@ -46,6 +71,17 @@ public:
     }
 
 private:
+    // A tint over the cell colour, edged in the mark's full colour.
+    void paintCellMark(QPainter* painter, const QRect& rect, Mark mark) const {
+        if (mark == Mark::None)
+            return;
+        const QColor colour = markColour(mark, view_->palette());
+        painter->fillRect(rect, withAlpha(colour, mark == Mark::Proves ? 70 : 95));
+        painter->setPen(QPen(colour, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(1, 1, -2, -2));
+    }
+
     void paintText(QPainter* painter, const QRect& rect, const QString& text) const {
         QFont font = painter->font();
         const bool single = text.size() <= 1;
@@ -55,18 +91,39 @@ private:
         painter->drawText(rect, Qt::AlignCenter | Qt::TextWrapAnywhere, text);
     }
 
-    // Each candidate in its place of a 3 x 3 pattern, so the eye finds a digit at once.
-    static void paintPencilMarks(QPainter* painter, const QRect& rect, const QString& text) {
+    // Each candidate in its place of a 3 x 3 pattern, so the eye finds a digit at
+    // once; a marked one on a disc of its mark's colour, one that goes struck through.
+    void paintPencilMarks(QPainter* painter, const QRect& rect, const QString& text,
+                          const CellMarks& marks) const {
         QFont font = painter->font();
         font.setPixelSize(rect.height() / 4);
         painter->setFont(font);
         const int w = rect.width() / 3;
         const int h = rect.height() / 3;
         for (const QChar ch : text) {
-            const int d = ch.digitValue() - 1;
-            const QRect mark(rect.left() + (d % 3) * w, rect.top() + (d / 3) * h, w, h);
-            painter->drawText(mark, Qt::AlignCenter, QString(ch));
+            const int d = ch.digitValue();
+            const QRect place(rect.left() + (d - 1) % 3 * w, rect.top() + (d - 1) / 3 * h, w, h);
+            paintDigitMark(painter, place, marks.digits[static_cast<std::size_t>(d)]);
+            painter->setPen(Qt::black);
+            painter->drawText(place, Qt::AlignCenter, QString(ch));
+            if (marks.digits[static_cast<std::size_t>(d)] == Mark::Removes)
+                strikeThrough(painter, place);
         }
+    }
+
+    void paintDigitMark(QPainter* painter, const QRect& place, Mark mark) const {
+        if (mark == Mark::None)
+            return;
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(withAlpha(markColour(mark, view_->palette()), 150));
+        const int side = std::min(place.width(), place.height()) - 1;
+        painter->drawEllipse(
+            QRect(0, 0, side, side).translated(place.center() - QPoint(side / 2, side / 2)));
+    }
+
+    void strikeThrough(QPainter* painter, const QRect& place) const {
+        painter->setPen(QPen(markColour(Mark::Removes, view_->palette()).darker(140), 2));
+        painter->drawLine(place.bottomLeft() + QPoint(3, -3), place.topRight() + QPoint(-3, 3));
     }
 
     static void paintFrame(QPainter* painter, const QRect& rect) {
@@ -76,7 +133,7 @@ private:
     }
 
     GridView::Style style_;
-    QTableView* view_;
+    GridView* view_;
 };
 
 } // namespace
@@ -101,6 +158,15 @@ GridView::GridView(CellGrid& grid, Style style, QWidget* parent)
             [this](const QModelIndex& current, const QModelIndex&) { takeCurrent(current); });
     syncLayout();
     showCurrent(grid.row(), grid.col());
+}
+
+void GridView::showHighlightsOf(const StatusLine* line) {
+    marksFrom_ = line;
+    viewport()->update();
+}
+
+CellMarks GridView::marksAt(int row, int col) const {
+    return marksFrom_ ? marksFrom_->highlights().at(row, col) : CellMarks{};
 }
 
 QPoint GridView::cellOrigin(const QWidget* container) const {

@@ -2,6 +2,7 @@
 // box borders, the current cell framed, and clicks that make a cell current.
 #pragma once
 
+#include "board/StatusLine.h"
 #include "window/GridModel.h"
 
 #include <QTableView>
@@ -15,6 +16,10 @@ public:
     GridView(CellGrid& grid, Style style, QWidget* parent = nullptr);
 
     GridModel& gridModel() { return model_; }
+    // Draws the marks of `line` over the cell colours; none when null. The line
+    // must outlive the view.
+    void showHighlightsOf(const StatusLine* line);
+    CellMarks marksAt(int row, int col) const;
     // Top-left of the first cell in the coordinates of `container`.
     QPoint cellOrigin(const QWidget* container) const;
 
@@ -47,4 +52,5 @@ private:
     void takeCurrent(const QModelIndex& current);
 
     GridModel model_;
+    const StatusLine* marksFrom_ = nullptr;
 };

@@ -2,6 +2,7 @@
 // the buttons to the form.
 #include "window/MainWindow.h"
 
+#include "window/Advisor.h"
 #include "window/CellEditor.h"
 #include "window/GridView.h"
 #include "window/ShownPage.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -29,6 +31,27 @@ QVBoxLayout* column(std::initializer_list<QWidget*> widgets) {
         layout->addWidget(widget);
     layout->addStretch();
     return layout;
+}
+
+// Two lines of wrapped text that never widen the fixed layout.
+QLabel* statusLine(const char* objectName, const QString& accessibleName) {
+    auto* label = new QLabel;
+    name(label, objectName, accessibleName);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    label->setFixedHeight(2 * label->fontMetrics().lineSpacing() + 4);
+    return label;
+}
+
+// A page: its grid with the buttons beside it and its status line under both.
+void layOutPage(QWidget* page, GridView* grid, QLayout* buttons, QLabel* line) {
+    auto* top = new QHBoxLayout;
+    top->addWidget(grid, 0, Qt::AlignTop);
+    top->addLayout(buttons);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addWidget(line);
 }
 
 bool showsEntries(const QComboBox* combo, const std::vector<ListEntry>& entries) {
@@ -64,6 +87,7 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
 
     shell_.attach(this, SSTab2);
     form_.Form_Load();
+    advisor_ = new Advisor(form_, Grid1, Grid3, Grid2, playLine_, entryLine_, this);
 }
 
 // A run of "Auto Play" holds the event loop through its yields; closing the
@@ -91,9 +115,8 @@ QWidget* MainWindow::buildPlayPage() {
         button("Command12", "Stop", &Frm_TaBrel::Command12_Click),
         button("Command7", "Clear Grids", &Frm_TaBrel::Command7_Click),
     });
-    auto* layout = new QHBoxLayout(page);
-    layout->addWidget(Grid3, 0, Qt::AlignTop);
-    layout->addLayout(buttons);
+    playLine_ = statusLine("PlayStatus", "Status line");
+    layOutPage(page, Grid3, buttons, playLine_);
     return page;
 }
 
@@ -110,9 +133,8 @@ QWidget* MainWindow::buildEntryPage() {
         button("Command5", "Save Game", &Frm_TaBrel::Command5_Click),
         button("Command8", "Clear Grid", &Frm_TaBrel::Command8_Click),
     });
-    auto* layout = new QHBoxLayout(entryPage_);
-    layout->addWidget(Grid2, 0, Qt::AlignTop);
-    layout->addLayout(buttons);
+    entryLine_ = statusLine("EntryStatus", "Entry check");
+    layOutPage(entryPage_, Grid2, buttons, entryLine_);
 
     // The floating editor lies over the grid, so it is placed by hand, not by the layout.
     Text1 = new CellEditor(form_, Grid2, entryPage_);

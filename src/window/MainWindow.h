@@ -11,9 +11,11 @@
 #include <QWidget>
 #include <functional>
 
+class Advisor;
 class GridView;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -70,5 +72,8 @@ private:
     QLineEdit* Text2 = nullptr;
     QCheckBox* Check1 = nullptr;
     QComboBox* DataCombo1 = nullptr;
+    QLabel* playLine_ = nullptr;  // under the play grid: hints and roll-backs
+    QLabel* entryLine_ = nullptr; // under the entry grid: the live check
+    Advisor* advisor_ = nullptr;
     PuzzleMaker maker_;
 };

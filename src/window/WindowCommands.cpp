@@ -3,6 +3,7 @@
 // the clipboard and the file dialog) before they hand over to the form.
 #include "engine/PuzzleText.h"
 #include "entry/KeyCodes.h"
+#include "window/Advisor.h"
 #include "window/GridView.h"
 #include "window/MainWindow.h"
 
@@ -85,6 +86,12 @@ std::vector<MenuTable> MainWindow::menus() {
          }},
         {"&Help",
          {
+             {"&Hint", {Qt::Key_H}, KeyScope::Grids, [this] { advisor_->askHint(false); }},
+             {"A&pply Hint",
+              {QKeySequence(Qt::SHIFT | Qt::Key_H)},
+              KeyScope::Grids,
+              [this] { advisor_->askHint(true); }},
+             {},
              {"&Keyboard Shortcuts",
               {},
               KeyScope::Window,

@@ -82,6 +82,7 @@ TEST_F(CandidateUpdate, ARepeatedSingleRollsBackToTheSavedSlotWithOneRecord) {
         const SweepOutcome outcome = analysis.update(shell);
         EXPECT_TRUE(outcome.rolledBack);
         EXPECT_EQ(outcome.clash, (Clash{Clash::Grid::Play, {0, 0}, {1, 0}})) << "column 0";
+        EXPECT_EQ(outcome.digit, 4) << "read before the board was taken back";
         EXPECT_EQ(play.CandArr[0][0] + play.CandArr[1][0], "44");
         EXPECT_EQ(boardOf(play.Grid3), saved);
         EXPECT_EQ(joinedTexts(play.Grid1), grid1Saved);

@@ -98,4 +98,39 @@ TEST_F(DuplicateCheck, AClashNamesTheCellWhereTheScanMetTheDigitAgainAndItsTwin)
     }
 }
 
+// The hint and the roll-back report name the clash and its digit without moving
+// the current cell the user works at.
+TEST_F(DuplicateCheck, FindClashNamesWhatChkdupFindsAndItsDigitWithoutMovingACell) {
+    using G = Clash::Grid;
+    const struct {
+        const char* name;
+        Texts play, candidates;
+        std::optional<Clash> clash;
+        int digit;
+    } cases[] = {
+        {"None", {{{0, 0}, "5"}}, {}, std::nullopt, 0},
+        {"Box", {{{2, 0}, "5"}, {{0, 1}, "5"}}, {}, Clash{G::Play, {2, 0}, {0, 1}}, 5},
+        {"NoDigit", {{{5, 5}, "12"}}, {}, Clash{G::Play, {5, 5}, {5, 5}}, 0},
+        {"CandidateGrid",
+         {},
+         {{{0, 4}, "5"}, {{6, 4}, " 5"}},
+         Clash{G::Candidates, {0, 4}, {6, 4}},
+         5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        play.clearGrids();
+        write(play.Grid3, c.play);
+        write(play.Grid1, c.candidates);
+        play.Grid3.setCurrent(3, 4);
+        play.Grid1.setCurrent(7, 2);
+        const std::optional<Clash> clash = analysis.findClash();
+        EXPECT_EQ(clash, c.clash);
+        EXPECT_EQ(clash ? analysis.repeatedDigit(*clash) : 0, c.digit);
+        EXPECT_EQ(Cell(play.Grid3.row(), play.Grid3.col()), Cell(3, 4));
+        EXPECT_EQ(Cell(play.Grid1.row(), play.Grid1.col()), Cell(7, 2));
+        EXPECT_EQ(analysis.chkdup(), c.clash);
+    }
+}
+
 } // namespace

@@ -1,4 +1,5 @@
-// Facts about a finished board that do not come from the code under test.
+// Facts about a finished board that do not come from the code under test, and
+// a puzzle known with its one solution.
 #pragma once
 
 #include <algorithm>
@@ -19,3 +20,10 @@ inline bool isSolution(std::string_view board) {
     }
     return board.size() == 81;
 }
+
+// A puzzle whose logical solution needs eliminations (locked candidates and
+// pairs), with its one solution.
+inline constexpr std::string_view MediumPuzzle =
+    ".......1.7..2589.3.9..3..588..7.............6......2.1..1..9....7.6..8..52..8...9";
+inline constexpr std::string_view MediumSolution =
+    "358974612716258943294136758832761594145892376967345281681529437479613825523487169";

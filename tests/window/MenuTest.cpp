@@ -60,7 +60,8 @@ TEST_F(MenuTest, TheMenusHoldTheirEntriesWithKeysAndAccessibleNames) {
           {"Import Puzzles…", ""},
           {"Export Puzzles…", ""},
           {"Quit", "Ctrl+Q"}}},
-        {"HelpMenu", {{"Keyboard Shortcuts", ""}, {"About", ""}}},
+        {"HelpMenu",
+         {{"Hint", "H"}, {"Apply Hint", "Shift+H"}, {"Keyboard Shortcuts", ""}, {"About", ""}}},
     };
     for (const auto& [menuName, entries] : menus) {
         SCOPED_TRACE(menuName);

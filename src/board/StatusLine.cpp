@@ -1,0 +1,64 @@
+// Status lines and their marks.
+#include "board/StatusLine.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace {
+
+int checkedCell(int cell) {
+    assert(cell >= 0 && cell < CellGrid::Size * CellGrid::Size && "cell out of range");
+    return std::clamp(cell, 0, CellGrid::Size * CellGrid::Size - 1);
+}
+
+void strengthen(Mark& mark, Mark by) {
+    mark = std::max(mark, by);
+}
+
+} // namespace
+
+void Highlights::markCell(int cell, Mark mark) {
+    strengthen(cells_[checkedCell(cell)].cell, mark);
+    empty_ = empty_ && mark == Mark::None;
+}
+
+void Highlights::markDigit(int cell, int digit, Mark mark) {
+    assert(digit >= 1 && digit <= 9 && "candidate out of range");
+    strengthen(cells_[checkedCell(cell)].digits[std::clamp(digit, 1, 9)], mark);
+    empty_ = empty_ && mark == Mark::None;
+}
+
+const CellMarks& Highlights::at(int row, int col) const {
+    return cells_[checkedCell(row * CellGrid::Size + col)];
+}
+
+StatusLine::StatusLine(std::initializer_list<const CellGrid*> grids) {
+    for (const CellGrid* grid : grids)
+        readings_.emplace_back(grid, grid->textRevision());
+}
+
+void StatusLine::show(std::string text, Highlights highlights) {
+    text_ = std::move(text);
+    highlights_ = highlights;
+    for (auto& [grid, revision] : readings_)
+        revision = grid->textRevision();
+    if (onChanged)
+        onChanged();
+}
+
+void StatusLine::clear() {
+    show({});
+}
+
+bool StatusLine::dropIfStale() {
+    if ((text_.empty() && highlights_.empty()) || !stale())
+        return false;
+    clear();
+    return true;
+}
+
+bool StatusLine::stale() const {
+    return std::any_of(readings_.begin(), readings_.end(), [](const auto& reading) {
+        return reading.first->textRevision() != reading.second;
+    });
+}

@@ -1,0 +1,67 @@
+// A line of text under a grid, with marks on cells and candidates beside the
+// cell colours: what the window says about the board as it stands, holding
+// until a text of a grid it speaks of changes.
+#pragma once
+
+#include "board/CellGrid.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+// What a mark says about a cell or one of its candidates; a later value is the
+// stronger one when two meet.
+enum class Mark : std::uint8_t {
+    None,
+    Proves,  // the reasoning rests on it
+    Removes, // a candidate that goes
+    Changes, // a cell that receives a digit or loses candidates; a digit placed
+    Clashes, // a cell whose digit repeats in one of its units
+};
+
+struct CellMarks {
+    Mark cell = Mark::None;
+    std::array<Mark, 10> digits{}; // the mark of candidate d at digits[d], 1-9
+};
+
+class Highlights {
+public:
+    // Cells 0..80 row by row, digits 1-9. A weaker mark never replaces a stronger one.
+    void markCell(int cell, Mark mark);
+    void markDigit(int cell, int digit, Mark mark);
+    const CellMarks& at(int row, int col) const;
+    bool empty() const { return empty_; }
+
+private:
+    std::array<CellMarks, CellGrid::Size * CellGrid::Size> cells_{};
+    bool empty_ = true;
+};
+
+class StatusLine {
+public:
+    // The grids the line speaks of; they must outlive it.
+    explicit StatusLine(std::initializer_list<const CellGrid*> grids);
+
+    const std::string& text() const { return text_; }
+    const Highlights& highlights() const { return highlights_; }
+    // Shows `text` with `highlights` about the grids as they hold now.
+    void show(std::string text, Highlights highlights = {});
+    void clear();
+    // Clears the line when a text of its grids changed since it was shown; true
+    // when that cleared something.
+    bool dropIfStale();
+
+    // Raised after the text or the highlights changed.
+    std::function<void()> onChanged;
+
+private:
+    bool stale() const;
+
+    std::string text_;
+    Highlights highlights_;
+    std::vector<std::pair<const CellGrid*, std::uint64_t>> readings_; // grid, textRevision
+};

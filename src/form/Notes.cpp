@@ -1,0 +1,157 @@
+// Wording hints and roll-backs.
+#include "form/Notes.h"
+
+#include "engine/Explain.h"
+#include "engine/PuzzleText.h"
+#include "engine/Rating.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t RepeatsNamed = 2; // more would not fit the line
+
+int cellOf(CellPos at) {
+    return engine::cellAt(at.row, at.col);
+}
+
+// The unit the scan met the two cells in: a row before a column before a box.
+int unitOf(int first, int second) {
+    if (engine::rowOf(first) == engine::rowOf(second))
+        return engine::rowUnit(engine::rowOf(first));
+    if (engine::colOf(first) == engine::colOf(second))
+        return engine::colUnit(engine::colOf(first));
+    return engine::boxUnit(engine::boxOf(first));
+}
+
+// "r3c2 and r3c7" in reading order, and the unit they share.
+struct ClashPlace {
+    std::string cells;
+    std::string unit;
+};
+
+ClashPlace placeOf(const Clash& clash) {
+    const int a = std::min(cellOf(clash.first), cellOf(clash.second));
+    const int b = std::max(cellOf(clash.first), cellOf(clash.second));
+    return {engine::cellName(a) + " and " + engine::cellName(b), engine::unitName(unitOf(a, b))};
+}
+
+// What is wrong at the clash, in the present tense ("is", "leaves") or the past.
+std::string clashWords(const Clash& clash, int digit, bool past) {
+    if (digit == 0)
+        return engine::cellName(cellOf(clash.second)) + (past ? " held" : " holds") +
+               " a value that is no digit 1-9";
+    const ClashPlace place = placeOf(clash);
+    const std::string d(1, static_cast<char>('0' + digit));
+    if (clash.grid == Clash::Grid::Candidates)
+        return "only " + d + (past ? " was" : " is") + " left at " + place.cells + ", both in " +
+               place.unit;
+    return d + (past ? " came" : " is") + " twice in " + place.unit + ", at " + place.cells;
+}
+
+std::string noStep(const Hint& hint) {
+    switch (hint.end) {
+    case HintEnd::Solved:
+        return "The board is solved.";
+    case HintEnd::Duplicate:
+        return hint.clash ? "No hint: " + clashWords(*hint.clash, hint.digit, false) + "." : "";
+    case HintEnd::NoSolution:
+        return "No hint: the board has no solution.";
+    case HintEnd::Stuck:
+        return hint.solutions > 1
+                   ? "No hint: the board has more than one solution, and no technique takes a step."
+                   : "No hint: none of the techniques the hints know takes a step here.";
+    case HintEnd::Step:
+        break;
+    }
+    return "";
+}
+
+std::string times(std::size_t count) {
+    return count == 2 ? "twice" : std::to_string(count) + " times";
+}
+
+// "4 twice in row 1 (r1c1, r1c5)".
+std::string repeatWords(const EntryRepeat& repeat) {
+    std::string cells;
+    for (const int cell : repeat.cells)
+        cells += (cells.empty() ? "" : ", ") + engine::cellName(cell);
+    return std::to_string(repeat.digit) + " " + times(repeat.cells.size()) + " in " +
+           engine::unitName(repeat.unit) + " (" + cells + ")";
+}
+
+std::string repeatsWords(const std::vector<EntryRepeat>& repeats) {
+    std::string text;
+    for (std::size_t i = 0; i < repeats.size() && i < RepeatsNamed; ++i)
+        text += (i > 0 ? "; " : "") + repeatWords(repeats[i]);
+    if (repeats.size() > RepeatsNamed)
+        text += "; " + std::to_string(repeats.size() - RepeatsNamed) + " more";
+    return text;
+}
+
+std::string levelWords(engine::Level level) {
+    return level == engine::Level::Beyond ? "beyond expert" : std::string(engine::levelName(level));
+}
+
+std::string verdictWords(const std::optional<EntryVerdict>& verdict) {
+    if (!verdict)
+        return "counting solutions…";
+    switch (verdict->solutions) {
+    case 0:
+        return "no solution";
+    case 1:
+        return "unique solution (" + levelWords(verdict->level) + ")";
+    default:
+        return "more than one solution";
+    }
+}
+
+} // namespace
+
+std::string hintLine(const Hint& hint) {
+    return hint.end == HintEnd::Step ? engine::describe(hint.step) : noStep(hint);
+}
+
+Highlights hintHighlights(const Hint& hint) {
+    if (hint.end == HintEnd::Duplicate && hint.clash)
+        return clashHighlights(*hint.clash);
+    Highlights marks;
+    if (hint.end != HintEnd::Step)
+        return marks;
+    const auto mark = [&](const std::vector<engine::CellDigit>& entries, Mark cell, Mark digit) {
+        for (const engine::CellDigit& entry : entries) {
+            marks.markCell(entry.cell, cell);
+            marks.markDigit(entry.cell, entry.digit, digit);
+        }
+    };
+    mark(hint.step.proof, Mark::Proves, Mark::Proves);
+    mark(hint.step.placements, Mark::Changes, Mark::Changes);
+    mark(hint.step.eliminations, Mark::Changes, Mark::Removes);
+    return marks;
+}
+
+std::string pendingHintLine() {
+    return "Looking for a step…";
+}
+
+std::string rollBackLine(std::string_view command, const SweepOutcome& outcome) {
+    if (!outcome.rolledBack || !outcome.clash)
+        return "";
+    return std::string(command) +
+           " was taken back: " + clashWords(*outcome.clash, outcome.digit, true) + ".";
+}
+
+Highlights clashHighlights(const Clash& clash) {
+    Highlights marks;
+    marks.markCell(cellOf(clash.first), Mark::Clashes);
+    marks.markCell(cellOf(clash.second), Mark::Clashes);
+    return marks;
+}
+
+std::string entryLine(const EntryReading& reading, const std::optional<EntryVerdict>& verdict) {
+    std::string line =
+        std::to_string(reading.givens) + (reading.givens == 1 ? " given" : " givens");
+    if (!reading.repeats.empty())
+        line += " · " + repeatsWords(reading.repeats);
+    return line + " · " + verdictWords(verdict);
+}

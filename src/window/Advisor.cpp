@@ -1,0 +1,70 @@
+// Workers and labels of the hints and the live check.
+#include "window/Advisor.h"
+
+#include "window/GridView.h"
+
+#include <QLabel>
+
+namespace {
+
+// Long enough for the engine's usual answer, short enough to feel instant.
+constexpr std::chrono::milliseconds Patience{30};
+
+void bindLabel(QLabel* label, StatusLine& line, std::function<void()> also = {}) {
+    line.onChanged = [label, &line, also] {
+        label->setText(QString::fromStdString(line.text()));
+        label->setToolTip(label->text());
+        if (also)
+            also();
+    };
+}
+
+} // namespace
+
+Advisor::Advisor(Frm_TaBrel& form, GridView* grid1, GridView* grid3, GridView* grid2,
+                 QLabel* playLine, QLabel* entryLine, QWidget* window)
+    : QObject(window), form_(form), grids_{grid1, grid3, grid2} {
+    grid1->showHighlightsOf(&form_.PlayStatus);
+    grid3->showHighlightsOf(&form_.PlayStatus);
+    bindLabel(playLine, form_.PlayStatus, [this] { repaintGrids(); });
+    for (GridView* grid : {grid1, grid3})
+        connect(&grid->gridModel(), &QAbstractItemModel::dataChanged, this,
+                [this] { form_.dropStaleStatus(); });
+
+    grid2->showHighlightsOf(&form_.EntryStatus);
+    bindLabel(entryLine, form_.EntryStatus, [this] { repaintGrids(); });
+    entryChanged_.setSingleShot(true);
+    connect(&entryChanged_, &QTimer::timeout, this, &Advisor::checkEntry);
+    connect(&grid2->gridModel(), &QAbstractItemModel::dataChanged, this,
+            [this] { entryChanged_.start(0); });
+    checkEntry();
+}
+
+void Advisor::askHint(bool apply) {
+    const HintQuestion question = form_.hintQuestion();
+    if (question.known) {
+        form_.takeHint(question, *question.known, apply);
+        return;
+    }
+    const auto take = [this, question, apply](const Hint& hint) {
+        form_.takeHint(question, hint, apply);
+    };
+    const HintPosition position = question.position;
+    if (!hints_.ask([position] { return answerHint(position); }, take, Patience))
+        form_.showHintPending();
+}
+
+void Advisor::checkEntry() {
+    const EntryReading reading = form_.entryQuestion();
+    const engine::Board board = reading.board;
+    const auto take = [this, reading](const EntryVerdict& verdict) {
+        form_.takeEntryVerdict(reading, verdict);
+    };
+    if (!verdicts_.ask([board] { return judgeEntry(board); }, take, Patience))
+        form_.takeEntryVerdict(reading, std::nullopt);
+}
+
+void Advisor::repaintGrids() {
+    for (GridView* grid : grids_)
+        grid->viewport()->update();
+}

@@ -1,0 +1,62 @@
+// The status lines of the form: a roll-back told without a box, and engine
+// answers that arrive after the board moved on.
+#include "support/FormFixture.h"
+
+namespace {
+
+using Status = FormTest;
+
+Hint answered(const HintQuestion& question) {
+    return question.known ? *question.known : answerHint(question.position);
+}
+
+// The user's second 5 in row 1 makes the sweep's duplicate check fail: the
+// board goes back as before, and the line says which cells clashed.
+TEST_F(Status, ARolledBackRunNamesTheClashingCellsWithoutAMessageBox) {
+    const std::pair<const char*, void (Frm_TaBrel::*)()> commands[] = {
+        {"Update", &Frm_TaBrel::Command1_Click}, {"Clue", &Frm_TaBrel::Command13_Click}};
+    for (const auto& [command, click] : commands) {
+        SCOPED_TRACE(command);
+        form.Command2_Click();
+        form.Grid3.setText(0, 1, "5");
+        (form.*click)();
+        EXPECT_EQ(form.PlayStatus.text(),
+                  std::string(command) +
+                      " was taken back: 5 came twice in row 1, at r1c1 and r1c2.");
+        EXPECT_EQ(form.PlayStatus.highlights().at(0, 0).cell, Mark::Clashes);
+        EXPECT_EQ(form.PlayStatus.highlights().at(0, 1).cell, Mark::Clashes);
+        EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
+    }
+    EXPECT_TRUE(shell.messages.shown().empty());
+}
+
+// An answer worked out off the window's thread may come after the user changed
+// the board: showing or making it then would speak of another board.
+TEST_F(Status, AnAnswerForAnEarlierBoardIsNeitherShownNorMade) {
+    const HintQuestion question = form.hintQuestion();
+    const Hint hint = answered(question);
+    ASSERT_EQ(hint.end, HintEnd::Step);
+    const EntryReading reading = form.entryQuestion();
+    form.Grid3.setText(8, 0, "9");
+    form.Grid2.setText(0, 0, "5");
+    const std::string board = boardOf(form.Grid3);
+    form.takeHint(question, hint, true);
+    form.takeEntryVerdict(reading, judgeEntry(reading.board));
+    EXPECT_EQ(boardOf(form.Grid3), board);
+    EXPECT_EQ(form.HistIdx, 0);
+    EXPECT_EQ(form.PlayStatus.text(), "");
+    EXPECT_EQ(form.EntryStatus.text(), "");
+}
+
+// A hint made inside a run's yield would record a slot in the middle of the run.
+TEST_F(Status, ApplyHintDuringARunOnlyShowsTheHint) {
+    shell.atYield([&] {
+        const HintQuestion question = form.hintQuestion();
+        form.takeHint(question, answered(question), true);
+    });
+    form.Command13_Click();
+    EXPECT_EQ(form.HistIdx, 1) << "the run's own record only";
+    EXPECT_NE(form.PlayStatus.text(), "");
+}
+
+} // namespace

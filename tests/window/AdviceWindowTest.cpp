@@ -1,0 +1,177 @@
+// Hints, the entry grid's live line and the roll-back report on the real window:
+// the keys, the status lines and the highlights as the user sees them.
+#include "WindowFixture.h"
+#include "window/NewestAnswer.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <future>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class AdviceWindow : public WindowTest {
+protected:
+    std::string line(const char* label) { return find<QLabel>(label)->text().toStdString(); }
+
+    // The hint keys' answers may come from a worker thread.
+    bool waitForLine(const char* label, const std::string& text) {
+        return QTest::qWaitFor([&] { return line(label) == text; }, 10000);
+    }
+
+    // A pixel of the cell's own area, inside the edge a mark draws.
+    QColor tint(const char* grid, int row, int col) {
+        QWidget* viewport = find<GridView>(grid)->viewport();
+        const QPoint inside = cellRect(grid, row, col, viewport).topLeft() + QPoint(6, 6);
+        return viewport->grab().toImage().pixelColor(inside);
+    }
+
+    // H, or with `shift` Shift+H, as a keyboard types them: "h" or "H".
+    void pressH(const char* widget, bool shift = false) {
+        QTest::keyClick(find(widget), shift ? 'H' : 'h',
+                        shift ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+
+    void putIn(int row, int col, const char* digit) {
+        clickCell("Grid3", row, col);
+        find<QLineEdit>("Text2")->setText(digit);
+        emit find<QLineEdit>("Text2")->textEdited(digit);
+        click("Command11");
+    }
+};
+
+const QColor Plain(255, 255, 255);
+const std::string BuiltInHint = "Hidden single: the only place for 8 in box 2 is r1c4";
+
+// The proof and the change are marked on both grids, and only while the board
+// stays the one the hint spoke of.
+TEST_F(AdviceWindow, HOnThePlayGridShowsTheStepAndMarksItUntilTheBoardChanges) {
+    clickCell("Grid3", 4, 4);
+    pressH("Grid3");
+    ASSERT_TRUE(waitForLine("PlayStatus", BuiltInHint)) << line("PlayStatus");
+    EXPECT_NE(tint("Grid3", 0, 3), Plain);
+    EXPECT_NE(tint("Grid1", 0, 3), Plain);
+    EXPECT_EQ(tint("Grid3", 0, 2), Plain);
+    EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard)) << "a hint changes nothing";
+    EXPECT_EQ(find<GridView>("Grid3")->currentIndex(), cell("Grid3", 4, 4));
+    putIn(8, 8, "");
+    putIn(8, 0, "9");
+    EXPECT_EQ(line("PlayStatus"), "");
+    EXPECT_EQ(tint("Grid3", 0, 3), Plain);
+    EXPECT_EQ(tint("Grid1", 0, 3), Plain);
+}
+
+// Typing "h" into the digit box, or pressing it on a button, is no hint.
+TEST_F(AdviceWindow, TheHintKeysActOnlyWhileAGridHasTheFocus) {
+    find("Text2")->setFocus();
+    pressH("Text2");
+    pressH("Text2", true);
+    EXPECT_EQ(find<QLineEdit>("Text2")->text().toStdString(), "0hH");
+    find("Command3")->setFocus();
+    pressH("Command3");
+    QTest::qWait(50);
+    EXPECT_EQ(line("PlayStatus"), "");
+    find("Grid1")->setFocus();
+    pressH("Grid1");
+    EXPECT_TRUE(waitForLine("PlayStatus", BuiltInHint));
+}
+
+TEST_F(AdviceWindow, ShiftHMakesTheStepAndOneRevertTakesItBack) {
+    clickCell("Grid3", 4, 4);
+    pressH("Grid3", true);
+    ASSERT_TRUE(waitForLine("PlayStatus", BuiltInHint));
+    EXPECT_EQ(cell("Grid3", 0, 3).data().toString(), "8");
+    EXPECT_EQ(window.form().HistIdx, 1);
+    click("Command3");
+    EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
+    EXPECT_EQ(window.form().HistIdx, 0);
+}
+
+TEST_F(AdviceWindow, AHintOnABoardWithoutAStepSaysWhy) {
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+        std::string line;
+    } cases[] = {
+        {"Duplicate", [&] { putIn(0, 1, "5"); }, "No hint: 5 is twice in row 1, at r1c1 and r1c2."},
+        // The puzzle's one solution has 1 at r1c2; 3 repeats nothing there.
+        {"NoSolution", [&] { putIn(0, 1, "3"); }, "No hint: the board has no solution."},
+        {"Solved",
+         [&] {
+             shell.messages.answerNext(MsgAnswer::Ok);
+             click("Cmd_findodd");
+         },
+         "The board is solved."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        click("Command2");
+        c.prepare();
+        clickCell("Grid3", 4, 4);
+        const std::int16_t slot = window.form().HistIdx;
+        pressH("Grid3", true);
+        EXPECT_TRUE(waitForLine("PlayStatus", c.line)) << line("PlayStatus");
+        EXPECT_EQ(window.form().HistIdx, slot) << "no step made";
+    }
+}
+
+TEST_F(AdviceWindow, UpdateTakenBackNamesAndMarksTheClashingCellsWithoutABox) {
+    putIn(0, 1, "5");
+    click("Command1");
+    EXPECT_EQ(line("PlayStatus"),
+              "Update was taken back: 5 came twice in row 1, at r1c1 and r1c2.");
+    EXPECT_NE(tint("Grid3", 0, 1), Plain);
+    EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
+    EXPECT_TRUE(shell.messages.shown().empty());
+}
+
+// The line follows each stored cell, each fast-entry digit and "Clear Grid".
+TEST_F(AdviceWindow, TheLiveLineUnderTheEntryGridFollowsTheTyping) {
+    showPage(1);
+    EXPECT_EQ(line("EntryStatus"), "0 givens · more than one solution");
+    click("Check1");
+    clickCell("Grid2", 0, 0);
+    key(Qt::Key_5);
+    EXPECT_TRUE(waitForLine("EntryStatus", "1 given · more than one solution"));
+    clickCell("Grid2", 0, 0);
+    for (const char c : cellsOf(OtherPuzzle))
+        key(c == '.' ? Qt::Key_Right : Qt::Key(c));
+    clickCell("Grid2", 0, 0); // stores the bottom-right digit
+    EXPECT_TRUE(waitForLine("EntryStatus", "30 givens · unique solution (easy)"))
+        << line("EntryStatus");
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    key(Qt::Key_5); // r1c3, beside the 5 of r1c1
+    EXPECT_TRUE(
+        waitForLine("EntryStatus", "31 givens · 5 twice in row 1 (r1c1, r1c3) · no solution"))
+        << line("EntryStatus");
+    EXPECT_NE(tint("Grid2", 0, 2), Plain);
+    click("Command8");
+    EXPECT_TRUE(waitForLine("EntryStatus", "0 givens · more than one solution"));
+    EXPECT_EQ(tint("Grid2", 0, 2), Plain);
+}
+
+// A worker that is still busy must never put its answer over a newer one.
+TEST(NewestAnswerTest, OnlyTheNewestOfTheJobsAskedMeanwhileIsDelivered) {
+    NewestAnswer<int> answers;
+    std::vector<int> delivered;
+    const auto keep = [&](const int& answer) { delivered.push_back(answer); };
+    EXPECT_TRUE(answers.ask([] { return 1; }, keep, 5s)) << "a quick answer comes at once";
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    EXPECT_FALSE(answers.ask(
+        [released] {
+            released.wait();
+            return 2;
+        },
+        keep, 10ms));
+    EXPECT_FALSE(answers.ask([] { return 3; }, keep, 5s)) << "waits behind the busy job";
+    EXPECT_FALSE(answers.ask([] { return 4; }, keep, 5s)) << "replaces the job waiting";
+    release.set_value();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return delivered.size() > 1; }, 10000));
+    QTest::qWait(50);
+    EXPECT_EQ(delivered, (std::vector<int>{1, 4}));
+}
+
+} // namespace
