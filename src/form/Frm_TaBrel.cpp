@@ -2,8 +2,8 @@
 // outcome in the words of Messages.h.
 #include "form/Frm_TaBrel.h"
 
-#include "form/Notes.h"
 #include "board/BoardText.h"
+#include "form/Notes.h"
 
 namespace {
 
