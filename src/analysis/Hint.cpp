@@ -1,12 +1,13 @@
 // Asking for the next step, working it out, and making it.
 #include "analysis/Hint.h"
 
+#include "board/BoardText.h"
 #include "board/CellText.h"
+#include "engine/PuzzleText.h"
 #include "engine/Solver.h"
 #include "engine/Stepper.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -14,15 +15,6 @@ using engine::Cells;
 using engine::Digits;
 
 constexpr int Size = CellGrid::Size;
-
-// The digit a play cell holds, 0 for none. Once the duplicate check has passed,
-// every value above 0 is a whole digit.
-std::uint8_t playDigit(const CellGrid& grid, int row, int col) {
-    const double value = grid.value(row, col);
-    if (!(value >= 1 && value <= 9) || value != std::floor(value))
-        return 0;
-    return static_cast<std::uint8_t>(value);
-}
 
 // A text made only of the digits 1-9, as a set; 0 for any other text.
 Digits candidateSet(const std::string& text) {
@@ -37,10 +29,9 @@ Digits candidateSet(const std::string& text) {
 
 HintPosition positionOf(const PlaySide& play) {
     HintPosition position;
-    for (int cell = 0; cell < Cells; ++cell) {
-        position.board[cell] = playDigit(play.Grid3, cell / Size, cell % Size);
+    position.board = engine::parseLine(storedBoardText(play.Grid3)).value_or(engine::Board{});
+    for (int cell = 0; cell < Cells; ++cell)
         position.shown[cell] = candidateSet(play.Grid1.text(cell / Size, cell % Size));
-    }
     return position;
 }
 

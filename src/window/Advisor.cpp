@@ -10,15 +10,6 @@ namespace {
 // Long enough for the engine's usual answer, short enough to feel instant.
 constexpr std::chrono::milliseconds Patience{30};
 
-void bindLabel(QLabel* label, StatusLine& line, std::function<void()> also = {}) {
-    line.onChanged = [label, &line, also] {
-        label->setText(QString::fromStdString(line.text()));
-        label->setToolTip(label->text());
-        if (also)
-            also();
-    };
-}
-
 } // namespace
 
 Advisor::Advisor(Frm_TaBrel& form, GridView* grid1, GridView* grid3, GridView* grid2,
@@ -26,13 +17,13 @@ Advisor::Advisor(Frm_TaBrel& form, GridView* grid1, GridView* grid3, GridView* g
     : QObject(window), form_(form), grids_{grid1, grid3, grid2} {
     grid1->showHighlightsOf(&form_.PlayStatus);
     grid3->showHighlightsOf(&form_.PlayStatus);
-    bindLabel(playLine, form_.PlayStatus, [this] { repaintGrids(); });
+    bindLabel(playLine, form_.PlayStatus);
     for (GridView* grid : {grid1, grid3})
         connect(&grid->gridModel(), &QAbstractItemModel::dataChanged, this,
                 [this] { form_.dropStaleStatus(); });
 
     grid2->showHighlightsOf(&form_.EntryStatus);
-    bindLabel(entryLine, form_.EntryStatus, [this] { repaintGrids(); });
+    bindLabel(entryLine, form_.EntryStatus);
     entryChanged_.setSingleShot(true);
     connect(&entryChanged_, &QTimer::timeout, this, &Advisor::checkEntry);
     connect(&grid2->gridModel(), &QAbstractItemModel::dataChanged, this,
@@ -62,6 +53,14 @@ void Advisor::checkEntry() {
     };
     if (!verdicts_.ask([board] { return judgeEntry(board); }, take, Patience))
         form_.takeEntryVerdict(reading, std::nullopt);
+}
+
+void Advisor::bindLabel(QLabel* label, StatusLine& line) {
+    line.onChanged = [this, label, &line] {
+        label->setText(QString::fromStdString(line.text()));
+        label->setToolTip(label->text());
+        repaintGrids();
+    };
 }
 
 void Advisor::repaintGrids() {

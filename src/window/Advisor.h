@@ -25,6 +25,8 @@ public:
 
 private:
     void checkEntry();
+    // The label shows the line's text, also as its tooltip.
+    void bindLabel(QLabel* label, StatusLine& line);
     // The highlights live beside the cells, so a new line repaints the grids.
     void repaintGrids();
 
