@@ -145,7 +145,7 @@ TEST_F(Hints, AppliedHintsSolveThePuzzleOneRevertibleSlotAStep) {
 }
 
 // Put In the Grid writes at the current cell, so a placement moves it there.
-TEST_F(Hints, APlacementLandsAtTheCurrentCellAndOneRevertTakesItBack) {
+TEST_F(Hints, APlacementLandsAtTheCurrentCell) {
     play.showAsFreshGame(MediumPuzzle);
     const std::string grid1 = joinedTexts(play.Grid1);
     const Hint hint = hintNow();
@@ -157,8 +157,6 @@ TEST_F(Hints, APlacementLandsAtTheCurrentCellAndOneRevertTakesItBack) {
               std::pair(placed.cell / 9, placed.cell % 9));
     EXPECT_EQ(play.Grid3.currentText(), std::string(1, char('0' + placed.digit)));
     EXPECT_EQ(joinedTexts(play.Grid1), grid1) << "a placement leaves the candidate grid";
-    play.revert();
-    EXPECT_EQ(boardOf(play.Grid3), MediumPuzzle);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// A status line holds for the board it was shown for, and its marks keep the
-// strongest role a cell was given.
+// A status line holds for the board it was shown for.
 #include "board/StatusLine.h"
 
 #include <gtest/gtest.h>
@@ -40,19 +39,6 @@ TEST(StatusLine, HoldsUntilATextOfOneOfItsGridsChanges) {
         EXPECT_TRUE(line.highlights().empty());
     }
     EXPECT_EQ(changes, 8) << "each show and each drop";
-}
-
-TEST(StatusLine, AWeakerMarkNeverReplacesAStrongerOne) {
-    Highlights marks;
-    marks.markCell(10, Mark::Changes);
-    marks.markCell(10, Mark::Proves);
-    marks.markDigit(10, 3, Mark::Proves);
-    marks.markDigit(10, 3, Mark::Removes);
-    EXPECT_EQ(marks.at(1, 1).cell, Mark::Changes);
-    EXPECT_EQ(marks.at(1, 1).digits[3], Mark::Removes);
-    EXPECT_EQ(marks.at(1, 1).digits[4], Mark::None);
-    EXPECT_FALSE(marks.empty());
-    EXPECT_TRUE(Highlights{}.empty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "engine/Candidates.h"
 #include "engine/PuzzleText.h"
 #include "engine/Step.h"
+#include "engine/Stepper.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -19,6 +20,14 @@ inline Board boardOf(std::string_view line) {
     EXPECT_TRUE(board) << "not a board: " << line;
     return board.value_or(Board{});
 }
+
+// The boards and puzzles of these tests have one solution, which the uniqueness
+// finders rest on.
+template <std::optional<Step> (*find)(const Candidates&, bool)>
+std::optional<Step> onUnique(const Candidates& marks) {
+    return find(marks, true);
+}
+inline constexpr StepOptions Unique{true, Level::Expert};
 
 // "r1c8" -> its cell.
 inline int cellNamed(std::string_view name) {

@@ -65,10 +65,8 @@ struct LevelRun {
 // Expert is left out: while fish alone make it, it takes thousands of attempts.
 const LevelRun LevelRuns[] = {
     {"EasyRotate180", 1, Level::Easy, Symmetry::Rotate180},
-    {"MediumRotate180", 2, Level::Medium, Symmetry::Rotate180},
     {"MediumNone", 3, Level::Medium, Symmetry::None},
     {"HardRotate180", 4, Level::Hard, Symmetry::Rotate180},
-    {"HardNone", 5, Level::Hard, Symmetry::None},
 };
 
 // The full rating, not the ceiling the generator asks with, must give the
@@ -106,11 +104,6 @@ TEST(Generator, TheSameSeedGivesTheSamePuzzlesAndAnotherSeedOthers) {
         const Board puzzle = minimalPuzzle(first, Symmetry::Rotate180);
         EXPECT_EQ(minimalPuzzle(again, Symmetry::Rotate180), puzzle);
         EXPECT_NE(minimalPuzzle(other, Symmetry::Rotate180), puzzle);
-    }
-    for (int i = 0; i < 3; ++i) {
-        const auto puzzle = generatePuzzle(first, Level::Medium, Symmetry::None, 100'000);
-        EXPECT_EQ(generatePuzzle(again, Level::Medium, Symmetry::None, 100'000), puzzle);
-        EXPECT_NE(generatePuzzle(other, Level::Medium, Symmetry::None, 100'000), puzzle);
     }
 }
 

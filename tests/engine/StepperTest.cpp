@@ -23,13 +23,6 @@ struct NamedFinder {
     std::optional<Step> (*find)(const Candidates&);
 };
 
-// Every puzzle here has one solution, which the uniqueness finders rest on.
-template <std::optional<Step> (*find)(const Candidates&, bool)>
-std::optional<Step> onUnique(const Candidates& marks) {
-    return find(marks, true);
-}
-constexpr StepOptions Unique{true, Level::Expert};
-
 // Every finder, simplest first.
 const NamedFinder AllFinders[] = {
     {Technique::HiddenSingle, findHiddenSingle},

@@ -41,8 +41,6 @@ TEST(Notes, AHintWithoutAStepSaysWhyNamingTheClashingCells) {
          "No hint: only 7 is left at r1c5 and r7c5, both in column 5."},
         {"NoDigit", ending(HintEnd::Duplicate, Clash{G::Play, {5, 5}, {5, 5}}, 0),
          "No hint: r6c6 holds a value that is no digit 1-9."},
-        {"Solved", ending(HintEnd::Solved), "The board is solved."},
-        {"NoSolution", ending(HintEnd::NoSolution), "No hint: the board has no solution."},
         {"StuckOnAUniquePuzzle", ending(HintEnd::Stuck, {}, 0, 1),
          "No hint: none of the techniques the hints know takes a step here."},
         {"StuckWithManySolutions", ending(HintEnd::Stuck, {}, 0, 2),
@@ -54,14 +52,11 @@ TEST(Notes, AHintWithoutAStepSaysWhyNamingTheClashingCells) {
     }
 }
 
+// A run's clash is told in the past tense: the board has already gone back.
 TEST(Notes, ARolledBackRunNamesTheCommandAndTheClash) {
-    const SweepOutcome column{true, Clash{G::Play, {0, 0}, {1, 0}}, 4};
-    EXPECT_EQ(rollBackLine("Update", column),
-              "Update was taken back: 4 came twice in column 1, at r1c1 and r2c1.");
     const SweepOutcome candidates{true, Clash{G::Candidates, {3, 3}, {4, 5}}, 2};
     EXPECT_EQ(rollBackLine("Clue", candidates),
               "Clue was taken back: only 2 was left at r4c4 and r5c6, both in box 5.");
-    EXPECT_EQ(rollBackLine("Update", {}), "") << "a run kept says nothing";
 }
 
 // A cell both proving and changing shows the change: a single's cell is its own proof.
@@ -101,7 +96,6 @@ TEST(EntryLine, TheLineTellsTheGivensAnyRepeatAndTheSolutions) {
         std::string board;
         const char* line;
     } cases[] = {
-        {"Empty", std::string(81, '.'), "0 givens · more than one solution"},
         {"OneGiven", "5" + std::string(80, '.'), "1 given · more than one solution"},
         {"Unique", std::string(MediumPuzzle), "25 givens · unique solution (medium)"},
         {"NoSolution", wrongDigit, "26 givens · no solution"},

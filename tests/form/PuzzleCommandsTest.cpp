@@ -9,7 +9,6 @@
 #include "support/Solutions.h"
 #include "support/TempFolder.h"
 
-#include <chrono>
 #include <fstream>
 
 namespace {
@@ -175,28 +174,6 @@ TEST_F(PuzzleFiles, ImportSkipsWhatIsNoNewPuzzleAndExportReadsBackTheSameGames) 
     EXPECT_EQ(restoredBoards(fresh), restoredBoards(form));
 }
 
-// A large collection goes in as one transaction, quickly.
-TEST_F(PuzzleFiles, TenThousandPuzzlesImportInOneGo) {
-    std::string text;
-    for (int i = 0; i < 10'000; ++i) {
-        std::string puzzle(OtherSolution);
-        for (int bit = 0; bit < 14; ++bit) // a different set of emptied cells for each
-            if (i >> bit & 1)
-                puzzle[static_cast<std::size_t>(bit * 5)] = '.';
-        text += puzzle + "\n";
-    }
-    const std::filesystem::path file = write("large.txt", text);
-    form.Form_Load();
-    shell.messages.answerNext(MsgAnswer::Ok);
-    const auto start = std::chrono::steady_clock::now();
-    form.importPuzzles(file);
-    const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(shell.messages.texts().back(),
-              "Added 10000 puzzles from \"" + file.string() + "\" to the stored games.");
-    EXPECT_EQ(form.DataCombo1.entries().size(), 10'000u);
-    EXPECT_LT(took, std::chrono::seconds(20)) << "sanitized build; a release build takes far less";
-}
-
 // Nothing is added, and the file that could not be used is named with the reason.
 TEST_F(PuzzleFiles, FailuresAreToldAndAddNothing) {
     form.Form_Load();
@@ -232,17 +209,6 @@ TEST_F(PuzzleFiles, FailuresAreToldAndAddNothing) {
               "No puzzles were exported: \"" + nowhere.string() +
                   "\" cannot be written (No such file or directory).");
     EXPECT_FALSE(std::filesystem::exists(nowhere.parent_path()));
-}
-
-TEST(PuzzleFilesWithoutAStore, ExportSaysTheGamesCannotBeUsed) {
-    FakeShell shell;
-    Frm_TaBrel form{shell};
-    form.Form_Load();
-    shell.messages.answerNext(MsgAnswer::Ok);
-    form.exportPuzzles(std::filesystem::temp_directory_path() / "never-written.txt");
-    EXPECT_TRUE(shell.messages.texts().back().starts_with("No puzzles were exported"));
-    EXPECT_FALSE(
-        std::filesystem::exists(std::filesystem::temp_directory_path() / "never-written.txt"));
 }
 
 } // namespace
