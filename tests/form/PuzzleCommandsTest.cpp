@@ -1,9 +1,7 @@
-// Puzzles from outside the board: keys on the play grid, the clipboard's texts on
-// both pages, a new puzzle during a run, and files of puzzles to and from the
-// stored games.
+// Puzzles from outside the board: the clipboard's texts on both pages, a new
+// puzzle during a run, and files of puzzles to and from the stored games.
 #include "engine/PuzzleText.h"
 #include "engine/Solver.h"
-#include "entry/KeyCodes.h"
 #include "store/GameStore.h"
 #include "support/FormFixture.h"
 #include "support/Solutions.h"
@@ -19,27 +17,6 @@ const std::string Other = cellsOf(OtherPuzzle);
 // OtherPuzzle's solution.
 constexpr std::string_view OtherSolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-
-// Every key "Put In the Grid" path: the digit box shows what went in, no history.
-TEST_F(PuzzleCommands, KeysOnThePlayGridPutInAsTheDigitBoxAndButtonDo) {
-    const struct {
-        int key;
-        const char* cell;
-        bool swallowed;
-    } keys[] = {{'7', "7", true}, {'0', "", true},  {' ', "", true}, {Keys::Backspace, "", true},
-                {'1', "1", true}, {'a', "1", false}};
-    form.Grid3.setCurrent(0, 1);
-    for (const auto& [key, cell, swallowed] : keys) {
-        SCOPED_TRACE(key);
-        int k = key;
-        form.Grid3_KeyPress(k);
-        EXPECT_EQ(k == 0, swallowed);
-        EXPECT_EQ(form.Grid3.text(0, 1), cell);
-        EXPECT_EQ(form.Text2.text(), cell);
-        EXPECT_EQ(form.Grid3.backColor(0, 1), White) << "Put In the Grid colours nothing";
-        EXPECT_EQ(form.HistIdx, 0);
-    }
-}
 
 // A pasted puzzle starts a new game exactly as "Default Game" would; Copy gives
 // back the same line.
@@ -60,7 +37,6 @@ TEST_F(PuzzleCommands, APastedPuzzleIsTypedIntoTheEntryGridOnItsPage) {
     form.SSTab2.tab = 1;
     form.pastePuzzle(Other);
     EXPECT_EQ(boardOf(form.Grid2), Other);
-    EXPECT_EQ(form.Grid2.backColor(0, 0), Cyan);
     EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard)) << "the play grid is not touched";
     EXPECT_EQ(form.copyPuzzle(), Other) << "Copy takes the grid of the page shown";
 }
