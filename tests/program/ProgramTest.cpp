@@ -8,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <thread>
 
@@ -66,6 +67,15 @@ protected:
         _exit(127);
     }
 
+    // Polls `done` until it holds, for up to a minute; false when it never did.
+    static bool withinAMinute(const std::function<bool()>& done) {
+        for (auto deadline = std::chrono::steady_clock::now() + 60s;
+             std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(10ms))
+            if (done())
+                return true;
+        return false;
+    }
+
     // True once the program holds the database open: its start-up has come that far.
     bool holdsDatabase() const {
         std::error_code error;
@@ -76,25 +86,13 @@ protected:
         return false;
     }
 
-    bool waitUntilItHoldsTheDatabase() {
-        for (auto deadline = std::chrono::steady_clock::now() + 60s;
-             std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(10ms))
-            if (holdsDatabase())
-                return true;
-        return false;
-    }
-
     // The wait status once the program has ended; -1 when it had not within a minute.
     int endStatus() {
-        for (auto deadline = std::chrono::steady_clock::now() + 60s;
-             std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(10ms)) {
-            int status = 0;
-            if (waitpid(program, &status, WNOHANG) == program) {
-                program = 0;
-                return status;
-            }
-        }
-        return -1;
+        int status = 0;
+        if (!withinAMinute([&] { return waitpid(program, &status, WNOHANG) == program; }))
+            return -1;
+        program = 0;
+        return status;
     }
 
     // "ok" when SQLite finds the file whole, then the boards stored, newest first.
@@ -124,7 +122,8 @@ TEST_F(InstalledProgram, EndsCleanlyOnEachSignalTheSystemSendsToEndIt) {
     for (const auto& [signal, after] : cases) {
         SCOPED_TRACE(strsignal(signal));
         start();
-        ASSERT_TRUE(waitUntilItHoldsTheDatabase()) << "the data folder's database was not opened";
+        ASSERT_TRUE(withinAMinute([&] { return holdsDatabase(); }))
+            << "the data folder's database was not opened";
         std::this_thread::sleep_for(after);
         kill(program, signal);
         const int status = endStatus();

@@ -36,15 +36,12 @@ protected:
     MainWindow window{shell, QString::fromStdString(stored(folder).string())};
 };
 
-TEST_F(ManyGames, TheListShowsEveryGameNewestFirst) {
+// Typing "1234-" completes to that game's label, and Enter picks it for Restore.
+TEST_F(ManyGames, TheListShowsEveryGameNewestFirstAndTypingALabelFindsIt) {
     ASSERT_EQ(list()->count(), Games);
     EXPECT_EQ(list()->itemText(0), "10000-5/12/26");
     for (int i = 1; i < list()->count(); ++i)
         ASSERT_EQ(list()->itemData(i).toLongLong(), Games - i) << "entry " << i;
-}
-
-// Typing "1234-" completes to that game's label, and Enter picks it for Restore.
-TEST_F(ManyGames, TypingTheStartOfALabelFindsTheGame) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     list()->lineEdit()->setFocus();

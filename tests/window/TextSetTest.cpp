@@ -27,8 +27,6 @@ TEST_F(TextSet, TheDigitBoxTakesASetTextAsTyped) {
     EXPECT_EQ(window.form().Text2.text(), "8");
     click("Command11");
     EXPECT_EQ(cell("Grid3", 0, 1).data().toString(), "8");
-    setByScreenReader(edit("Text2"), "6");
-    EXPECT_EQ(window.form().Text2.text(), "6");
     window.form().Text2.setText("3");
     EXPECT_EQ(edit("Text2")->text(), "3") << "the form's own text is shown";
 }
@@ -43,9 +41,6 @@ TEST_F(TextSet, TheStoredGamesFieldTakesASetTextAndEnterPicksTheGame) {
     EXPECT_EQ(window.form().DataCombo1.text(), older.toStdString());
     EXPECT_EQ(window.form().DataCombo1.selected(), -1) << "a text picks nothing by itself";
     QTest::keyClick(list->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(window.form().DataCombo1.selected(), 1);
-    setByScreenReader(list->lineEdit(), "nothing stored");
-    EXPECT_EQ(window.form().DataCombo1.text(), "nothing stored");
     EXPECT_EQ(window.form().DataCombo1.selected(), 1);
 }
 
