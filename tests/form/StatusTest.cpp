@@ -1,5 +1,5 @@
-// The status lines of the form: a roll-back told without a box, and engine
-// answers that arrive after the board moved on.
+// The status lines of the form: engine answers that arrive after the board
+// moved on, or inside a run.
 #include "support/FormFixture.h"
 
 namespace {
@@ -8,26 +8,6 @@ using Status = FormTest;
 
 Hint answered(const HintQuestion& question) {
     return question.known ? *question.known : answerHint(question.position);
-}
-
-// The user's second 5 in row 1 makes the sweep's duplicate check fail: the
-// board goes back as before, and the line says which cells clashed.
-TEST_F(Status, ARolledBackRunNamesTheClashingCellsWithoutAMessageBox) {
-    const std::pair<const char*, void (Frm_TaBrel::*)()> commands[] = {
-        {"Update", &Frm_TaBrel::Command1_Click}, {"Clue", &Frm_TaBrel::Command13_Click}};
-    for (const auto& [command, click] : commands) {
-        SCOPED_TRACE(command);
-        form.Command2_Click();
-        form.Grid3.setText(0, 1, "5");
-        (form.*click)();
-        EXPECT_EQ(form.PlayStatus.text(),
-                  std::string(command) +
-                      " was taken back: 5 came twice in row 1, at r1c1 and r1c2.");
-        EXPECT_EQ(form.PlayStatus.highlights().at(0, 0).cell, Mark::Clashes);
-        EXPECT_EQ(form.PlayStatus.highlights().at(0, 1).cell, Mark::Clashes);
-        EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
-    }
-    EXPECT_TRUE(shell.messages.shown().empty());
 }
 
 // An answer worked out off the window's thread may come after the user changed

@@ -238,18 +238,4 @@ TEST_F(MenuTest, FilesOfPuzzlesGoInAndComeBackOutThroughTheDialog) {
     EXPECT_EQ(shell.messages.shown().size(), 2u) << "a cancelled dialog does nothing";
 }
 
-TEST_F(MenuTest, HelpListsEveryShortcutAndSaysWhatTheProgramIs) {
-    shell.messages.answerNext(MsgAnswer::Ok);
-    trigger("KeyboardShortcuts");
-    const ShownMessage keys = shell.messages.shown().back();
-    EXPECT_EQ(keys.caption, "Keyboard Shortcuts");
-    for (const char* line :
-         {"1-9: put the digit", "Ctrl+N: New Easy Puzzle", "Ctrl+Z: Revert", "Esc: Stop",
-          "U: Update", "Ctrl+Q: Quit", "Ctrl+Shift+Z, Ctrl+Y: Forward"})
-        EXPECT_NE(keys.text.find(line), std::string::npos) << line << "\n" << keys.text;
-    shell.messages.answerNext(MsgAnswer::Ok);
-    trigger("About");
-    EXPECT_EQ(shell.messages.shown().back().caption, "About Tabrel");
-}
-
 } // namespace
