@@ -1,7 +1,7 @@
 // Costs on the board's hot paths: reading cell texts as numbers, starting a
 // fresh play side (the batch solver starts one per puzzle), colouring.
-#include "board/NumericValue.h"
 #include "board/PlaySide.h"
+#include "controls/NumericValue.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Reads any text as a cell's number and checks the reading against facts that
 // do not depend on how it is done.
-#include "board/NumericValue.h"
+#include "controls/NumericValue.h"
 
 #include <cmath>
 #include <cstdint>

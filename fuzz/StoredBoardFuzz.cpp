@@ -1,8 +1,8 @@
 // Stores any text as a game's board, restores it onto the play grid and exports
 // it: the grid and the exported line must both be the text's digits 1-9 in
 // place, every other cell empty, whatever else the text holds.
-#include "board/BoardText.h"
 #include "board/PlaySide.h"
+#include "controls/BoardText.h"
 #include "store/StoredGames.h"
 
 #include <algorithm>

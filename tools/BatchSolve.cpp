@@ -3,7 +3,7 @@
 
 #include "HeadlessHost.h"
 #include "analysis/Analysis.h"
-#include "board/BoardText.h"
+#include "controls/BoardText.h"
 
 namespace {
 

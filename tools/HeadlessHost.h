@@ -1,7 +1,7 @@
 // What a run needs around it without a window: nothing to wait for, the system's clock.
 #pragma once
 
-#include "board/Shell.h"
+#include "controls/Shell.h"
 
 class HeadlessHost : public RunHost {
 public:

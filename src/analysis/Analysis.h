@@ -4,7 +4,7 @@
 
 #include "analysis/SweepMemo.h"
 #include "board/PlaySide.h"
-#include "board/Shell.h"
+#include "controls/Shell.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 // Which 3 x 3 box each cell lies in, looked up rather than divided out.
 #pragma once
 
-#include "board/CellGrid.h"
+#include "controls/CellGrid.h"
 
 #include <array>
 

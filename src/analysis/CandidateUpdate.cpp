@@ -3,7 +3,7 @@
 #include "analysis/Analysis.h"
 #include "analysis/Boxes.h"
 #include "board/CellText.h"
-#include "board/NumericValue.h"
+#include "controls/NumericValue.h"
 
 #include <array>
 #include <bit>

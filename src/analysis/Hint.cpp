@@ -1,8 +1,8 @@
 // Asking for the next step, working it out, and making it.
 #include "analysis/Hint.h"
 
-#include "board/BoardText.h"
 #include "board/CellText.h"
+#include "controls/BoardText.h"
 #include "engine/PuzzleText.h"
 #include "engine/Solver.h"
 #include "engine/Stepper.h"

@@ -4,7 +4,7 @@
 // texts a grid again.
 #pragma once
 
-#include "board/CellGrid.h"
+#include "controls/CellGrid.h"
 
 #include <array>
 #include <bit>

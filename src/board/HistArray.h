@@ -4,7 +4,7 @@
 // in one buffer, so recording a board is one pass of small copies.
 #pragma once
 
-#include "board/CellGrid.h"
+#include "controls/CellGrid.h"
 
 #include <array>
 #include <cstdint>

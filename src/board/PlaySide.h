@@ -2,8 +2,8 @@
 // strings and the history of both grids, with the procedures every command shares.
 #pragma once
 
-#include "board/CellGrid.h"
 #include "board/HistArray.h"
+#include "controls/CellGrid.h"
 
 #include <array>
 #include <cstdint>

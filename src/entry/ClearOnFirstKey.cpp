@@ -1,6 +1,6 @@
 // The general-purpose first-key rule of a text box: the first digit typed after
 // the box got the focus replaces its old text instead of going in before it.
-#include "board/NumericValue.h"
+#include "controls/NumericValue.h"
 #include "entry/EntryGrid.h"
 #include "entry/KeyCodes.h"
 

@@ -1,7 +1,7 @@
 // Reading and judging the entry grid.
 #include "entry/EntryCheck.h"
 
-#include "board/BoardText.h"
+#include "controls/BoardText.h"
 #include "engine/PuzzleText.h"
 #include "engine/Rating.h"
 #include "engine/Solver.h"

@@ -2,8 +2,8 @@
 // the engine says of its solutions.
 #pragma once
 
-#include "board/CellGrid.h"
-#include "board/StatusLine.h"
+#include "controls/CellGrid.h"
+#include "controls/StatusLine.h"
 #include "engine/Grid.h"
 #include "engine/Step.h"
 

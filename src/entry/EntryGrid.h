@@ -2,9 +2,9 @@
 // typed cell by cell, in normal or fast entry mode.
 #pragma once
 
-#include "board/CellGrid.h"
-#include "board/Controls.h"
-#include "board/Shell.h"
+#include "controls/CellGrid.h"
+#include "controls/Controls.h"
+#include "controls/Shell.h"
 
 #include <functional>
 #include <string_view>

@@ -2,7 +2,7 @@
 // outcome in the words of Messages.h.
 #include "form/Frm_TaBrel.h"
 
-#include "board/BoardText.h"
+#include "controls/BoardText.h"
 #include "form/Notes.h"
 
 namespace {
@@ -20,7 +20,7 @@ Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
 void Frm_TaBrel::Form_Load() {
     const StoreOpening opening = games_.open();
     showIfAny(openingMessage(opening, games_.file()));
-    DataCombo1.setEntries(games_.entries());
+    listGames();
     EditorDetached = true;
     Command2_Click();
 }
@@ -57,7 +57,7 @@ void Frm_TaBrel::Command5_Click() {
     const StoreChange change = games_.save(storedBoardText(Grid2), shell_.now());
     showIfAny(saveMessage(change, games_.file()));
     if (change.state == StoreChange::State::Done)
-        DataCombo1.setEntries(games_.entries());
+        listGames();
 }
 
 // A failing step is skipped without a message: with no game to read, the play
@@ -78,8 +78,15 @@ void Frm_TaBrel::Command10_Click() {
     showIfAny(deleteMessage(change, *id, games_.file()));
     if (change.state != StoreChange::State::Done)
         return;
-    DataCombo1.setEntries(games_.entries());
+    listGames();
     DataCombo1.setText(games_.currentLabel());
+}
+
+void Frm_TaBrel::listGames() {
+    std::vector<ListEntry> entries;
+    for (const GameEntry& game : games_.entries())
+        entries.push_back({game.label, game.bookmark});
+    DataCombo1.setEntries(std::move(entries));
 }
 
 void Frm_TaBrel::showStoredBoard(std::string_view board) {

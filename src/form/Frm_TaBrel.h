@@ -5,16 +5,16 @@
 #pragma once
 
 #include "analysis/Analysis.h"
-#include "board/Controls.h"
 #include "board/PlaySide.h"
-#include "board/Shell.h"
-#include "board/StatusLine.h"
+#include "controls/Controls.h"
+#include "controls/DropDownList.h"
+#include "controls/Shell.h"
+#include "controls/StatusLine.h"
 #include "engine/Step.h"
 #include "entry/EntryCheck.h"
 #include "entry/EntryGrid.h"
 #include "form/Messages.h"
 #include "form/Notes.h"
-#include "store/DropDownList.h"
 #include "store/StoredGames.h"
 
 #include <filesystem>
@@ -127,6 +127,8 @@ private:
     template <typename Run>
     void runAlone(Run run);
     void leaveEditorAfterLoading(int givens);
+    // Shows the stored games in DataCombo1.
+    void listGames();
 
     Shell& shell_;
     Analysis analysis_{*this};

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "analysis/Analysis.h"
-#include "board/Shell.h"
+#include "controls/Shell.h"
 #include "engine/Solver.h"
 #include "engine/Step.h"
 #include "store/StoredGames.h"

@@ -4,7 +4,7 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/Hint.h"
-#include "board/StatusLine.h"
+#include "controls/StatusLine.h"
 #include "entry/EntryCheck.h"
 
 #include <string>

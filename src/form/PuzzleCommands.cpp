@@ -1,6 +1,6 @@
 // The puzzles that come from outside the board: new ones, typed keys, the
 // clipboard, and files of puzzles.
-#include "board/BoardText.h"
+#include "controls/BoardText.h"
 #include "engine/PuzzleText.h"
 #include "entry/KeyCodes.h"
 #include "form/Frm_TaBrel.h"
@@ -67,7 +67,7 @@ void Frm_TaBrel::importPuzzles(const std::filesystem::path& file) {
     const StoreImport outcome = games_.import(lines.boards, shell_.now());
     show(importMessage(outcome, lines.notPuzzles, file.string(), games_.file()));
     if (outcome.added > 0)
-        DataCombo1.setEntries(games_.entries());
+        listGames();
 }
 
 void Frm_TaBrel::exportPuzzles(const std::filesystem::path& file) {

@@ -106,8 +106,8 @@ void GameStore::deleteCurrent() {
     current_ = -1;
 }
 
-std::vector<ListEntry> GameStore::entries() const {
-    std::vector<ListEntry> entries;
+std::vector<GameEntry> GameStore::entries() const {
+    std::vector<GameEntry> entries;
     for (const Row& row : rows_)
         entries.push_back({row.values[LabelColumn], row.bookmark});
     return entries;

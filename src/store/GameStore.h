@@ -2,14 +2,24 @@
 // rows with one current row, each row labelled as the list of games shows it.
 #pragma once
 
-#include "store/DropDownList.h"
 #include "store/Sqlite.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// What makes a stored game's row current again.
+using Bookmark = std::int64_t;
+
+// A stored game as the list of games shows it.
+struct GameEntry {
+    std::string label;
+    Bookmark bookmark = 0;
+    friend bool operator==(const GameEntry&, const GameEntry&) = default;
+};
 
 // The database file's name, in the program's folder.
 inline constexpr const char* GameStoreFileName = "VardelGame.mdb";
@@ -48,7 +58,7 @@ public:
     void deleteCurrent();
 
     // Every row's label and bookmark, in the set's order.
-    std::vector<ListEntry> entries() const;
+    std::vector<GameEntry> entries() const;
     // Every row's board text d1, in the set's order.
     std::vector<std::string> boards() const;
 

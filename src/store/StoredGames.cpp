@@ -47,8 +47,8 @@ StoreOpening StoredGames::open() {
     return {store_->readOnly() ? StoreOpening::State::ReadOnly : StoreOpening::State::Usable, ""};
 }
 
-std::vector<ListEntry> StoredGames::entries() const {
-    return store_ ? store_->entries() : std::vector<ListEntry>{};
+std::vector<GameEntry> StoredGames::entries() const {
+    return store_ ? store_->entries() : std::vector<GameEntry>{};
 }
 
 std::string StoredGames::file() const {

@@ -3,7 +3,6 @@
 // it, each returning what came of it.
 #pragma once
 
-#include "store/DropDownList.h"
 #include "store/GameStore.h"
 
 #include <chrono>
@@ -56,7 +55,7 @@ public:
     // the newest current.
     StoreOpening open();
     // The games loaded, newest first; none when the file is not open.
-    std::vector<ListEntry> entries() const;
+    std::vector<GameEntry> entries() const;
     // The file's full name.
     std::string file() const;
 

@@ -2,7 +2,7 @@
 // changed are reported to the view.
 #pragma once
 
-#include "board/CellGrid.h"
+#include "controls/CellGrid.h"
 
 #include <QAbstractTableModel>
 

@@ -2,7 +2,7 @@
 // box borders, the current cell framed, and clicks that make a cell current.
 #pragma once
 
-#include "board/StatusLine.h"
+#include "controls/StatusLine.h"
 #include "window/GridModel.h"
 
 #include <QTableView>

@@ -1,7 +1,7 @@
 // The window services the form calls out to, done with Qt.
 #pragma once
 
-#include "board/Shell.h"
+#include "controls/Shell.h"
 
 class QTabWidget;
 class QWidget;

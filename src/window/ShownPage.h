@@ -1,7 +1,7 @@
 // Keeps the form's record of the page shown true from the moment a page appears.
 #pragma once
 
-#include "board/Controls.h"
+#include "controls/Controls.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 // "Update" and "Clue": candidates, and the roll-back on a repetition.
 #include "AnalysisFixture.h"
-#include "board/NumericValue.h"
+#include "controls/NumericValue.h"
 
 #include <random>
 

@@ -1,7 +1,7 @@
 // The hint: the pencil marks it reads, the answers a board gives by itself, and
 // its steps made one history slot each.
 #include "HintFixture.h"
-#include "board/BoardText.h"
+#include "controls/BoardText.h"
 #include "engine/PuzzleText.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // and the drawing characters '|', '-', '+' are ignored.
 #pragma once
 
-#include "board/BoardText.h"
-#include "board/CellGrid.h"
 #include "board/HistArray.h"
+#include "controls/BoardText.h"
+#include "controls/CellGrid.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 // box nobody scripted and, when destroyed, on an answer nobody used.
 #pragma once
 
-#include "board/Shell.h"
+#include "controls/Shell.h"
 
 #include <deque>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The stored-games list with ten thousand games: newest first, and a game found
 // by typing the start of its label.
 #include "WindowFixture.h"
-#include "board/BoardText.h"
+#include "controls/BoardText.h"
 #include "store/GameStore.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // Text box state; the caret never leaves the text.
-#include "board/Controls.h"
+#include "controls/Controls.h"
 
 #include <algorithm>
 

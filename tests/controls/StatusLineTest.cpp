@@ -1,5 +1,5 @@
 // A status line holds for the board it was shown for.
-#include "board/StatusLine.h"
+#include "controls/StatusLine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The list of stored games as plain state.
-#include "store/DropDownList.h"
+#include "controls/DropDownList.h"
 
 #include <algorithm>
 
 void DropDownList::setEntries(std::vector<ListEntry> entries) {
-    const std::optional<Bookmark> kept = selectedBookmark();
+    const std::optional<std::int64_t> kept = selectedBookmark();
     entries_ = std::move(entries);
     const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const ListEntry& entry) {
         return kept && entry.bookmark == *kept;
@@ -23,7 +23,7 @@ void DropDownList::select(int index) {
     changed();
 }
 
-std::optional<Bookmark> DropDownList::selectedBookmark() const {
+std::optional<std::int64_t> DropDownList::selectedBookmark() const {
     if (selected_ < 0)
         return std::nullopt;
     return entries_[static_cast<std::size_t>(selected_)].bookmark;

@@ -1,8 +1,8 @@
 // Plain-data grid: every change goes to the observer, every move of the current
 // cell to the leave and enter notifications.
-#include "board/CellGrid.h"
+#include "controls/CellGrid.h"
 
-#include "board/NumericValue.h"
+#include "controls/NumericValue.h"
 
 void CellGrid::replaceText(int row, int col, std::string_view text) {
     Cell& cell = cells_[index(row, col)];

@@ -1,4 +1,4 @@
-// Plain state of the drop-down list of stored games: its entries, the selected
+// Plain state of a drop-down list: its entries, the selected
 // one and the text of its edit field, with one change notification for the window.
 #pragma once
 
@@ -8,12 +8,9 @@
 #include <string>
 #include <vector>
 
-// What makes a stored game's row current again.
-using Bookmark = std::int64_t;
-
 struct ListEntry {
     std::string label;
-    Bookmark bookmark = 0;
+    std::int64_t bookmark = 0; // what the list's owner finds the entry by
     friend bool operator==(const ListEntry&, const ListEntry&) = default;
 };
 
@@ -30,7 +27,7 @@ public:
     // outside the entries selects none and leaves the text.
     void select(int index);
     // The selected entry's bookmark; none when no entry is selected.
-    std::optional<Bookmark> selectedBookmark() const;
+    std::optional<std::int64_t> selectedBookmark() const;
 
     // The edit field.
     const std::string& text() const { return text_; }

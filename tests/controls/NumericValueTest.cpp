@@ -1,5 +1,5 @@
 // How a cell text is read as a number: every colouring and check depends on it.
-#include "board/NumericValue.h"
+#include "controls/NumericValue.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Status lines and their marks.
-#include "board/StatusLine.h"
+#include "controls/StatusLine.h"
 
 #include <algorithm>
 #include <cassert>

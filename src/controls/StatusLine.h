@@ -3,7 +3,7 @@
 // until a text of a grid it speaks of changes.
 #pragma once
 
-#include "board/CellGrid.h"
+#include "controls/CellGrid.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Reading a number the way a player's cell text is read: lenient, never failing.
-#include "board/NumericValue.h"
+#include "controls/NumericValue.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Grids written out as lines.
-#include "board/BoardText.h"
+#include "controls/BoardText.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // A grid as one line of text: how boards leave the program for files, tools and tests.
 #pragma once
 
-#include "board/CellGrid.h"
+#include "controls/CellGrid.h"
 
 #include <string>
 

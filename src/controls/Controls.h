@@ -2,7 +2,7 @@
 // reads and writes of them, with one change notification for the window.
 #pragma once
 
-#include "board/CellGrid.h"
+#include "controls/CellGrid.h"
 
 #include <functional>
 #include <string>
