@@ -1,20 +1,29 @@
-// Plain-data grid: every change goes to the observer, every move of the current
-// cell to the leave and enter notifications.
+// Plain-data grid: every change goes to the watchers, every move of the current
+// cell to the leave and enter notifications too.
 #include "controls/CellGrid.h"
 
 #include "controls/NumericValue.h"
+
+#include <algorithm>
+
+// By index: a watcher may start or stop watching while it is told.
+template <typename Call>
+void CellGrid::tellWatchers(Call call) {
+    for (std::size_t i = 0; i < watchers_.size(); ++i)
+        call(*watchers_[i]);
+}
 
 void CellGrid::replaceText(int row, int col, std::string_view text) {
     Cell& cell = cells_[index(row, col)];
     cell.text.assign(text);
     cell.value = numericValue(cell.text);
     ++textRevision_;
-    notifyCell(row, col);
+    tellWatchers([row, col](CellGridWatcher& watcher) { watcher.cellChanged(row, col); });
 }
 
 void CellGrid::replaceBackColor(int row, int col, Rgb colour) {
     cells_[index(row, col)].back = colour;
-    notifyCell(row, col);
+    tellWatchers([row, col](CellGridWatcher& watcher) { watcher.cellChanged(row, col); });
 }
 
 void CellGrid::moveTo(int row, int col) {
@@ -26,8 +35,7 @@ void CellGrid::moveTo(int row, int col) {
         onLeaveCell();
     row_ = row;
     col_ = col;
-    if (observer_)
-        observer_->currentChanged();
+    tellWatchers([](CellGridWatcher& watcher) { watcher.currentChanged(); });
     if (onEnterCell)
         onEnterCell();
 }
@@ -36,17 +44,17 @@ void CellGrid::clear() {
     for (Cell& cell : cells_)
         cell = Cell{};
     ++textRevision_;
-    notifyGrid();
+    tellWatchers([](CellGridWatcher& watcher) { watcher.gridChanged(); });
 }
 
 void CellGrid::setColWidth(int col, int units) {
     colWidths_[checked(col)] = units;
-    notifyGrid();
+    tellWatchers([](CellGridWatcher& watcher) { watcher.gridChanged(); });
 }
 
 void CellGrid::setRowHeightMin(int units) {
     rowHeight_ = units > DefaultRowHeight ? units : DefaultRowHeight;
-    notifyGrid();
+    tellWatchers([](CellGridWatcher& watcher) { watcher.gridChanged(); });
 }
 
 void CellGrid::setCellSize(int units) {
@@ -67,12 +75,6 @@ UnitRect CellGrid::currentCellRect() const {
     return rect;
 }
 
-void CellGrid::notifyCell(int row, int col) {
-    if (observer_)
-        observer_->cellChanged(row, col);
-}
-
-void CellGrid::notifyGrid() {
-    if (observer_)
-        observer_->gridChanged();
+void CellGrid::unwatch(const CellGridWatcher& watcher) {
+    std::erase(watchers_, &watcher);
 }

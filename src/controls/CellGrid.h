@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct Rgb {
     std::uint8_t r = 255;
@@ -29,10 +30,11 @@ struct UnitRect {
     friend bool operator==(const UnitRect&, const UnitRect&) = default;
 };
 
-// What a view of the grid listens to. Every call comes after the change is made.
-class CellGridObserver {
+// What a watcher of the grid (a view, a status line) listens to. Every call
+// comes after the change is made.
+class CellGridWatcher {
 public:
-    virtual ~CellGridObserver() = default;
+    virtual ~CellGridWatcher() = default;
     virtual void cellChanged(int row, int col) = 0; // text or colour of one cell
     virtual void gridChanged() = 0;                 // every cell, or the layout
     virtual void currentChanged() = 0;
@@ -43,6 +45,11 @@ public:
     static constexpr int Size = 9;
     static constexpr int DefaultColWidth = 960;
     static constexpr int DefaultRowHeight = 240;
+
+    CellGrid() = default;
+    // A grid is one control: its watchers watch it, not a copy.
+    CellGrid(const CellGrid&) = delete;
+    CellGrid& operator=(const CellGrid&) = delete;
 
     // Rows and columns run 0..8; the default background is white.
     const std::string& text(int row, int col) const { return cells_[index(row, col)].text; }
@@ -99,7 +106,10 @@ public:
 
     std::function<void()> onLeaveCell;
     std::function<void()> onEnterCell;
-    void setObserver(CellGridObserver* observer) { observer_ = observer; }
+    // Every watcher hears of every change, in the order they began to watch. A
+    // watcher must stop watching before it or the grid goes.
+    void watch(CellGridWatcher& watcher) { watchers_.push_back(&watcher); }
+    void unwatch(const CellGridWatcher& watcher);
 
 private:
     struct Cell {
@@ -117,8 +127,8 @@ private:
     void replaceText(int row, int col, std::string_view text);
     void replaceBackColor(int row, int col, Rgb colour);
     void moveTo(int row, int col);
-    void notifyCell(int row, int col);
-    void notifyGrid();
+    template <typename Call>
+    void tellWatchers(Call call);
 
     std::array<Cell, Size * Size> cells_{};
     std::uint64_t textRevision_ = 0;
@@ -128,7 +138,7 @@ private:
     int rowHeight_ = DefaultRowHeight;
     int left_ = 0;
     int top_ = 0;
-    CellGridObserver* observer_ = nullptr;
+    std::vector<CellGridWatcher*> watchers_;
 
     static constexpr std::array<int, Size> filled(int units) {
         std::array<int, Size> widths{};

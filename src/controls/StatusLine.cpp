@@ -32,9 +32,16 @@ const CellMarks& Highlights::at(int row, int col) const {
     return cells_[checkedCell(row * CellGrid::Size + col)];
 }
 
-StatusLine::StatusLine(std::initializer_list<const CellGrid*> grids) {
-    for (const CellGrid* grid : grids)
+StatusLine::StatusLine(std::initializer_list<CellGrid*> grids, Lasts lasts) : lasts_(lasts) {
+    for (CellGrid* grid : grids) {
         readings_.emplace_back(grid, grid->textRevision());
+        grid->watch(*this);
+    }
+}
+
+StatusLine::~StatusLine() {
+    for (auto& [grid, revision] : readings_)
+        grid->unwatch(*this);
 }
 
 void StatusLine::show(std::string text, Highlights highlights) {
@@ -50,11 +57,18 @@ void StatusLine::clear() {
     show({});
 }
 
-bool StatusLine::dropIfStale() {
-    if ((text_.empty() && highlights_.empty()) || !stale())
-        return false;
-    clear();
-    return true;
+void StatusLine::cellChanged(int, int) {
+    dropIfStale();
+}
+
+void StatusLine::gridChanged() {
+    dropIfStale();
+}
+
+// Cheap when nothing shows, as through most of a run's changes.
+void StatusLine::dropIfStale() {
+    if (lasts_ == Lasts::UntilTextsChange && !(text_.empty() && highlights_.empty()) && stale())
+        clear();
 }
 
 bool StatusLine::stale() const {

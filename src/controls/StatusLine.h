@@ -1,6 +1,6 @@
 // A line of text under a grid, with marks on cells and candidates beside the
 // cell colours: what the window says about the board as it stands, holding
-// until a text of a grid it speaks of changes.
+// until a text of a grid it speaks of changes, or until it is replaced.
 #pragma once
 
 #include "controls/CellGrid.h"
@@ -41,27 +41,38 @@ private:
     bool empty_ = true;
 };
 
-class StatusLine {
+class StatusLine : private CellGridWatcher {
 public:
+    enum class Lasts {
+        UntilTextsChange, // cleared as soon as a text of its grids changes
+        UntilReplaced,    // its owner shows a new line for every change
+    };
+
     // The grids the line speaks of; they must outlive it.
-    explicit StatusLine(std::initializer_list<const CellGrid*> grids);
+    StatusLine(std::initializer_list<CellGrid*> grids, Lasts lasts);
+    ~StatusLine() override;
+    StatusLine(const StatusLine&) = delete;
+    StatusLine& operator=(const StatusLine&) = delete;
 
     const std::string& text() const { return text_; }
     const Highlights& highlights() const { return highlights_; }
     // Shows `text` with `highlights` about the grids as they hold now.
     void show(std::string text, Highlights highlights = {});
     void clear();
-    // Clears the line when a text of its grids changed since it was shown; true
-    // when that cleared something.
-    bool dropIfStale();
+    // True when a text of its grids changed since the line was shown.
+    bool stale() const;
 
     // Raised after the text or the highlights changed.
     std::function<void()> onChanged;
 
 private:
-    bool stale() const;
+    void cellChanged(int row, int col) override;
+    void gridChanged() override;
+    void currentChanged() override {}
+    void dropIfStale();
 
     std::string text_;
     Highlights highlights_;
-    std::vector<std::pair<const CellGrid*, std::uint64_t>> readings_; // grid, textRevision
+    std::vector<std::pair<CellGrid*, std::uint64_t>> readings_; // grid, textRevision
+    Lasts lasts_;
 };

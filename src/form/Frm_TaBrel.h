@@ -114,11 +114,10 @@ public:
     EntryReading entryQuestion() const { return readEntry(Grid2); }
     // No verdict yet: the line says the solutions are being counted.
     void takeEntryVerdict(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
-    // Clears PlayStatus when a text of either grid changed since it was shown.
-    // The entry line needs no such care: each change of Grid2 asks for a new one.
-    void dropStaleStatus() { PlayStatus.dropIfStale(); }
-    StatusLine PlayStatus{&Grid1, &Grid3}; // under the grids: hints and roll-backs
-    StatusLine EntryStatus{&Grid2};        // under the entry grid: the live check
+    // Under the grids: hints and roll-backs, gone once the board changes.
+    StatusLine PlayStatus{{&Grid1, &Grid3}, StatusLine::Lasts::UntilTextsChange};
+    // Under the entry grid: the live check, which each change of Grid2 asks anew.
+    StatusLine EntryStatus{{&Grid2}, StatusLine::Lasts::UntilReplaced};
 
 private:
     void tellRollBack(std::string_view command, const SweepOutcome& outcome);

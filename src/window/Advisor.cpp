@@ -18,9 +18,6 @@ Advisor::Advisor(Frm_TaBrel& form, GridView* grid1, GridView* grid3, GridView* g
     grid1->showHighlightsOf(&form_.PlayStatus);
     grid3->showHighlightsOf(&form_.PlayStatus);
     bindLabel(playLine, form_.PlayStatus);
-    for (GridView* grid : {grid1, grid3})
-        connect(&grid->gridModel(), &QAbstractItemModel::dataChanged, this,
-                [this] { form_.dropStaleStatus(); });
 
     grid2->showHighlightsOf(&form_.EntryStatus);
     bindLabel(entryLine, form_.EntryStatus);

@@ -4,11 +4,11 @@
 #include <QColor>
 
 GridModel::GridModel(CellGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
-    grid_.setObserver(this);
+    grid_.watch(*this);
 }
 
 GridModel::~GridModel() {
-    grid_.setObserver(nullptr);
+    grid_.unwatch(*this);
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {

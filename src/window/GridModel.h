@@ -6,7 +6,7 @@
 
 #include <QAbstractTableModel>
 
-class GridModel : public QAbstractTableModel, private CellGridObserver {
+class GridModel : public QAbstractTableModel, private CellGridWatcher {
     Q_OBJECT
 public:
     explicit GridModel(CellGrid& grid, QObject* parent = nullptr);

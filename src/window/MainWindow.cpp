@@ -90,6 +90,13 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     advisor_ = new Advisor(form_, Grid1, Grid3, Grid2, playLine_, entryLine_, this);
 }
 
+// The views and the advisor watch the form's grids and lines, so they go while
+// the form is still there; QWidget would delete them only after it.
+MainWindow::~MainWindow() {
+    const QObjectList parts = children();
+    qDeleteAll(parts);
+}
+
 // A run of "Auto Play" holds the event loop through its yields; closing the
 // window asks it to stop, so the program ends as soon as the pass under way has.
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -32,6 +32,7 @@ public:
     explicit MainWindow(QtShell& shell,
                         const QString& programFolder = QCoreApplication::applicationDirPath(),
                         QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Frm_TaBrel& form() { return form_; }
 

@@ -9,10 +9,9 @@ namespace {
 // board another one.
 TEST(StatusLine, HoldsUntilATextOfOneOfItsGridsChanges) {
     CellGrid first, second, elsewhere;
-    StatusLine line{&first, &second};
+    StatusLine line{{&first, &second}, StatusLine::Lasts::UntilTextsChange};
     int changes = 0;
     line.onChanged = [&] { ++changes; };
-    EXPECT_FALSE(line.dropIfStale()) << "an empty line has nothing to drop";
     const auto showAgain = [&] {
         Highlights marks;
         marks.markCell(40, Mark::Proves);
@@ -28,17 +27,25 @@ TEST(StatusLine, HoldsUntilATextOfOneOfItsGridsChanges) {
         SCOPED_TRACE(name);
         showAgain();
         edit();
-        EXPECT_FALSE(line.dropIfStale());
         EXPECT_EQ(line.text(), "a note");
     }
     for (CellGrid* grid : {&first, &second}) {
         showAgain();
         grid->setText(8, 8, grid->text(8, 8) + "1");
-        EXPECT_TRUE(line.dropIfStale());
         EXPECT_EQ(line.text(), "");
         EXPECT_TRUE(line.highlights().empty());
     }
     EXPECT_EQ(changes, 8) << "each show and each drop";
+}
+
+// The entry line is replaced by the check each change asks for, not blanked first.
+TEST(StatusLine, ALineThatLastsUntilReplacedOutlivesItsBoard) {
+    CellGrid grid;
+    StatusLine line{{&grid}, StatusLine::Lasts::UntilReplaced};
+    line.show("a verdict");
+    grid.setText(0, 0, "5");
+    EXPECT_EQ(line.text(), "a verdict");
+    EXPECT_TRUE(line.stale());
 }
 
 } // namespace

@@ -182,7 +182,8 @@ protected:
              find<QLabel>("PlayStatus")->text().toStdString() == form.PlayStatus.text()},
             {"EntryStatus",
              find<QLabel>("EntryStatus")->text().toStdString() == form.EntryStatus.text()},
-            {"PlayStatus outlived the board it spoke of", !form.PlayStatus.dropIfStale()},
+            {"PlayStatus outlived the board it spoke of",
+             form.PlayStatus.text().empty() || !form.PlayStatus.stale()},
             {"Check1", find<QCheckBox>("Check1")->isChecked() == (form.Check1.value != 0)},
             {"page shown", find<QTabWidget>("SSTab2")->currentIndex() == form.SSTab2.tab}};
         for (const auto& [what, same] : agrees)
