@@ -3,7 +3,7 @@
 #include "form/Frm_TaBrel.h"
 
 #include "controls/BoardText.h"
-#include "form/Notes.h"
+#include "form/StatusWords.h"
 
 namespace {
 
@@ -12,49 +12,54 @@ constexpr int CellUnits = 500; // square cells on all three grids
 } // namespace
 
 Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
-    : EntryGrid(shell, SSTab2), shell_(shell), games_(std::move(programFolder)) {
+    : shell_(shell), games_(std::move(programFolder)) {
     Text2.setText("0");
-    analysis_.onPlaced = [this](std::string_view text) { Text1.setText(std::string(text)); };
+    analysis_.onPlaced = [this](std::string_view text) { entry_.Text1.setText(std::string(text)); };
+}
+
+Frm_TaBrel::Controls Frm_TaBrel::controls() {
+    return {play_.Grid1,   play_.Grid3, entry_.Grid2, entry_.Text1, Text2,
+            entry_.Check1, DataCombo1,  SSTab2,       PlayStatus,   EntryStatus};
 }
 
 void Frm_TaBrel::Form_Load() {
     const StoreOpening opening = games_.open();
     showIfAny(openingMessage(opening, games_.file()));
     listGames();
-    EditorDetached = true;
+    entry_.EditorDetached = true;
     Command2_Click();
 }
 
 void Frm_TaBrel::Command2_Click() {
-    showBuiltInPuzzle();
-    EditorDetached = true;
-    for (CellGrid* grid : {&Grid3, &Grid1, &Grid2})
+    play_.showBuiltInPuzzle();
+    entry_.EditorDetached = true;
+    for (CellGrid* grid : {&play_.Grid3, &play_.Grid1, &entry_.Grid2})
         grid->setCellSize(CellUnits);
-    Text1.setText(Grid3.text(0, 0));
+    entry_.Text1.setText(play_.Grid3.text(0, 0));
 }
 
 void Frm_TaBrel::Command3_Click() {
-    revert();
+    play_.revert();
 }
 
 void Frm_TaBrel::Command4_Click() {
-    forward();
+    play_.forward();
 }
 
 void Frm_TaBrel::Command11_Click() {
-    putIn(Text2.text());
+    play_.putIn(Text2.text());
 }
 
 void Frm_TaBrel::Command7_Click() {
-    clearGrids();
+    play_.clearGrids();
 }
 
 void Frm_TaBrel::Command8_Click() {
-    Grid2.clear();
+    entry_.Grid2.clear();
 }
 
 void Frm_TaBrel::Command5_Click() {
-    const StoreChange change = games_.save(storedBoardText(Grid2), shell_.now());
+    const StoreChange change = games_.save(storedBoardText(entry_.Grid2), shell_.now());
     showIfAny(saveMessage(change, games_.file()));
     if (change.state == StoreChange::State::Done)
         listGames();
@@ -63,8 +68,8 @@ void Frm_TaBrel::Command5_Click() {
 // A failing step is skipped without a message: with no game to read, the play
 // grid ends empty.
 void Frm_TaBrel::Command6_Click() {
-    Text1.setText("");
-    Grid3.clear();
+    entry_.Text1.setText("");
+    play_.Grid3.clear();
     showStoredBoard(games_.restore(DataCombo1.selectedBookmark()));
 }
 
@@ -90,15 +95,16 @@ void Frm_TaBrel::listGames() {
 }
 
 void Frm_TaBrel::showStoredBoard(std::string_view board) {
-    leaveEditorAfterLoading(showAsFreshGame(board));
+    leaveEditorAfterLoading(play_.showAsFreshGame(board));
 }
 
 // The editor was handed every cell's text in turn, then "" for each cell erased:
 // it ends holding the last cell's given only when every cell holds one.
 void Frm_TaBrel::leaveEditorAfterLoading(int givens) {
     constexpr int Last = CellGrid::Size - 1;
-    Text1.setText(givens == CellGrid::Size * CellGrid::Size ? Grid3.text(Last, Last) : "");
-    EditorDetached = true;
+    entry_.Text1.setText(givens == CellGrid::Size * CellGrid::Size ? play_.Grid3.text(Last, Last)
+                                                                   : "");
+    entry_.EditorDetached = true;
 }
 
 namespace {
@@ -170,16 +176,16 @@ void Frm_TaBrel::Command9_Click() {
 }
 
 void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool apply) {
-    if (!question.holdsFor(*this))
+    if (!question.holdsFor(play_))
         return;
     if (apply && !solving_)
-        applyHint(*this, hint);
+        applyHint(play_, hint);
     PlayStatus.show(hintLine(hint), hintHighlights(hint));
 }
 
 void Frm_TaBrel::takeEntryVerdict(const EntryReading& reading,
                                   const std::optional<EntryVerdict>& verdict) {
-    if (reading.revision == Grid2.textRevision())
+    if (reading.revision == entry_.Grid2.textRevision())
         EntryStatus.show(entryLine(reading, verdict), repeatHighlights(reading));
 }
 

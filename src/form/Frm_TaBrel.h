@@ -1,10 +1,12 @@
-// The one window's form: the play side, the entry grid, the stored games and the
-// few controls no subsystem owns, with every handler the window calls. Each
-// handler calls its subsystem and tells the outcome in the words of Messages.h;
-// the window only draws this state and forwards events to it.
+// The one window's form: it holds the play side, the entry grid, the stored
+// games and the analysis, with the few controls no part owns, and has every
+// handler the window calls. Each handler calls the part that does the work and
+// tells the outcome in the words of Messages.h; the window only draws the
+// controls and forwards events to the handlers.
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "analysis/Hint.h"
 #include "board/PlaySide.h"
 #include "controls/Controls.h"
 #include "controls/DropDownList.h"
@@ -14,22 +16,15 @@
 #include "entry/EntryCheck.h"
 #include "entry/EntryGrid.h"
 #include "form/Messages.h"
-#include "form/Notes.h"
+#include "form/StatusWords.h"
 #include "store/StoredGames.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 
-// The form's controls and flags that belong to no one subsystem.
-struct FormState {
-    TabArea SSTab2;
-    TextBox Text2; // digit for "Put In the Grid"
-    // Set by "Stop"; a run of "Auto Play" reads it before each pass.
-    bool StopFlag = false;
-};
-
-class Frm_TaBrel : public FormState, public PlaySide, public EntryGrid {
+class Frm_TaBrel {
 public:
     // The stored games are kept in `programFolder`; with none the form has no
     // store: the list stays empty and no file is touched.
@@ -37,7 +32,27 @@ public:
     Frm_TaBrel(const Frm_TaBrel&) = delete;
     Frm_TaBrel& operator=(const Frm_TaBrel&) = delete;
 
-    DropDownList DataCombo1; // the stored games, newest first
+    // What the window draws and the user changes in place: clicks move the
+    // grids' current cells, typing changes the boxes and the list. Everything
+    // else changes through the handlers.
+    struct Controls {
+        CellGrid& Grid1; // candidate grid
+        CellGrid& Grid3; // play grid
+        CellGrid& Grid2; // entry grid
+        TextBox& Text1;  // the entry grid's floating editor
+        TextBox& Text2;  // digit for "Put In the Grid"
+        CheckBox& Check1;
+        DropDownList& DataCombo1; // the stored games, newest first
+        TabArea& SSTab2;
+        StatusLine& PlayStatus;  // under the play grid: hints and roll-backs
+        StatusLine& EntryStatus; // under the entry grid: the live check
+    };
+    Controls controls();
+    // The parts as they stand, for reading.
+    const PlaySide& play() const { return play_; }
+    const EntryGrid& entry() const { return entry_; }
+    // "Stop" was pressed and no run of "Auto Play" has started since.
+    bool stopRequested() const { return StopFlag; }
 
     // Start-up and the play-grid buttons.
     void Form_Load();
@@ -76,6 +91,14 @@ public:
     // put in a cell.
     void showStoredBoard(std::string_view board);
 
+    // The entry grid's handlers, which its part keeps (EntryGrid.h).
+    void Text1_KeyDown(int& KeyCode, int Shift) { entry_.Text1_KeyDown(KeyCode, Shift); }
+    void Text1_KeyPress(int& KeyAscii) { entry_.Text1_KeyPress(KeyAscii); }
+    void focusMovedTo(EntryGrid::Focus owner) { entry_.focusMovedTo(owner); }
+    void focusLeft(EntryGrid::Focus owner) { entry_.focusLeft(owner); }
+    // Raised when the entry grid gives its editor the focus.
+    void onEditorFocusTaken(std::function<void()> taken) { entry_.onFocusTaken = std::move(taken); }
+
     // Puzzles from the menu, the keyboard, the clipboard and files (PuzzleCommands.cpp).
     // Puts `board` (81 characters, "1"-"9" a given) on the play grid as a new
     // puzzle (PlaySide::showNewPuzzle). During a run of "Update", "Clue" or "Auto
@@ -108,16 +131,12 @@ public:
     // judgeEntry (entry) works on the copy, and the answer is shown only while
     // the board is the one asked about. takeHint shows the hint in PlayStatus
     // and, with `apply` ("Apply Hint") and no run under way, makes its step.
-    HintQuestion hintQuestion() { return askHint(*this, analysis_); }
+    HintQuestion hintQuestion() { return askHint(play_, analysis_); }
     void takeHint(const HintQuestion& question, const Hint& hint, bool apply);
     void showHintPending() { PlayStatus.show(pendingHintLine()); }
-    EntryReading entryQuestion() const { return readEntry(Grid2); }
+    EntryReading entryQuestion() const { return readEntry(entry_.Grid2); }
     // No verdict yet: the line says the solutions are being counted.
     void takeEntryVerdict(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
-    // Under the grids: hints and roll-backs, gone once the board changes.
-    StatusLine PlayStatus{{&Grid1, &Grid3}, StatusLine::Lasts::UntilTextsChange};
-    // Under the entry grid: the live check, which each change of Grid2 asks anew.
-    StatusLine EntryStatus{{&Grid2}, StatusLine::Lasts::UntilReplaced};
 
 private:
     void tellRollBack(std::string_view command, const SweepOutcome& outcome);
@@ -130,10 +149,20 @@ private:
     void listGames();
 
     Shell& shell_;
-    Analysis analysis_{*this};
+    TabArea SSTab2;
+    TextBox Text2; // digit for "Put In the Grid"
+    // Set by "Stop"; a run of "Auto Play" reads it before each pass.
+    bool StopFlag = false;
+    PlaySide play_;
+    EntryGrid entry_{shell_, SSTab2};
+    DropDownList DataCombo1;
+    StoredGames games_;
+    Analysis analysis_{play_};
+    StatusLine PlayStatus{{&play_.Grid1, &play_.Grid3}, StatusLine::Lasts::UntilTextsChange};
+    // Each change of Grid2 asks for a new line.
+    StatusLine EntryStatus{{&entry_.Grid2}, StatusLine::Lasts::UntilReplaced};
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
     bool unloading_ = false;
     int autoPlayPasses_ = 0;
     std::optional<std::string> waitingPuzzle_; // shown when the run ends
-    StoredGames games_;
 };

@@ -18,7 +18,7 @@ void Frm_TaBrel::showNewPuzzle(std::string_view board) {
         StopFlag = true;
         return;
     }
-    leaveEditorAfterLoading(PlaySide::showNewPuzzle(board));
+    leaveEditorAfterLoading(play_.showNewPuzzle(board));
 }
 
 void Frm_TaBrel::tellNoNewPuzzle(engine::Level level, long seconds) {
@@ -37,7 +37,7 @@ void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {
 }
 
 std::string Frm_TaBrel::copyPuzzle() const {
-    return digitLine(SSTab2.tab == EntryTab ? Grid2 : Grid3, '.');
+    return digitLine(SSTab2.tab == EntryTab ? entry_.Grid2 : play_.Grid3, '.');
 }
 
 void Frm_TaBrel::pastePuzzle(std::string_view text) {
@@ -52,7 +52,7 @@ void Frm_TaBrel::pastePuzzle(std::string_view text) {
     }
     const std::string line = engine::formatLine(*reading.board);
     if (SSTab2.tab == EntryTab)
-        typeBoard(line);
+        entry_.typeBoard(line);
     else
         showNewPuzzle(line);
 }

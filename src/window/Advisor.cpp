@@ -15,12 +15,13 @@ constexpr std::chrono::milliseconds Patience{30};
 Advisor::Advisor(Frm_TaBrel& form, GridView* grid1, GridView* grid3, GridView* grid2,
                  QLabel* playLine, QLabel* entryLine, QWidget* window)
     : QObject(window), form_(form), grids_{grid1, grid3, grid2} {
-    grid1->showHighlightsOf(&form_.PlayStatus);
-    grid3->showHighlightsOf(&form_.PlayStatus);
-    bindLabel(playLine, form_.PlayStatus);
+    const Frm_TaBrel::Controls controls = form_.controls();
+    grid1->showHighlightsOf(&controls.PlayStatus);
+    grid3->showHighlightsOf(&controls.PlayStatus);
+    bindLabel(playLine, controls.PlayStatus);
 
-    grid2->showHighlightsOf(&form_.EntryStatus);
-    bindLabel(entryLine, form_.EntryStatus);
+    grid2->showHighlightsOf(&controls.EntryStatus);
+    bindLabel(entryLine, controls.EntryStatus);
     entryChanged_.setSingleShot(true);
     connect(&entryChanged_, &QTimer::timeout, this, &Advisor::checkEntry);
     connect(&grid2->gridModel(), &QAbstractItemModel::dataChanged, this,

@@ -12,7 +12,7 @@
 
 namespace {
 
-using Focus = Frm_TaBrel::Focus;
+using Focus = EntryGrid::Focus;
 
 // The desktop key code of a key going down that the handlers act on, else 0.
 int keyDownCode(int key) {
@@ -83,10 +83,10 @@ Qt::Alignment toQt(Alignment alignment) {
 } // namespace
 
 CellEditor::CellEditor(Frm_TaBrel& form, GridView* grid, QWidget* page)
-    : QLineEdit(page), form_(form), grid_(grid) {
+    : QLineEdit(page), form_(form), Text1_(form.controls().Text1), grid_(grid) {
     setFrame(false);
-    form_.Text1.onChanged = [this] { showForm(); };
-    form_.onFocusTaken = [this] { followFormFocus(); };
+    Text1_.onChanged = [this] { showForm(); };
+    form_.onEditorFocusTaken([this] { followFormFocus(); });
     // Every change of the text reaches the form, typed or set by another program;
     // a text set is no key press, so no key handler runs for it.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -95,7 +95,7 @@ CellEditor::CellEditor(Frm_TaBrel& form, GridView* grid, QWidget* page)
     });
     connect(this, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
         if (!syncing_)
-            form_.Text1.setCaret(toFormCaret(text(), position));
+            Text1_.setCaret(toFormCaret(text(), position));
     });
     connect(grid_, &GridView::moved, this, &CellEditor::followGrid);
     connect(grid_, &GridView::focusGained, this, [this] {
@@ -149,7 +149,7 @@ void CellEditor::showForm() {
     if (syncing_)
         return;
     const QScopedValueRollback echoes(syncing_, true);
-    const TextBox& box = form_.Text1;
+    const TextBox& box = Text1_;
     if (const QString shown = QString::fromStdString(box.text()); text() != shown)
         setText(shown);
     if (const int caret = toEditCaret(box.text(), box.caret()); cursorPosition() != caret)
@@ -186,8 +186,8 @@ void CellEditor::place(const UnitRect& rect) {
 
 void CellEditor::takeText(const QString& text) {
     const QScopedValueRollback echoes(syncing_, true);
-    form_.Text1.setText(text.toStdString());
-    form_.Text1.setCaret(toFormCaret(text, cursorPosition()));
+    Text1_.setText(text.toStdString());
+    Text1_.setCaret(toFormCaret(text, cursorPosition()));
 }
 
 void CellEditor::followFormFocus() {
@@ -199,15 +199,15 @@ void CellEditor::followFormFocus() {
 
 void CellEditor::followGrid() {
     const QPoint origin = grid_->cellOrigin(parentWidget());
-    CellGrid& grid = form_.Grid2;
+    CellGrid& grid = form_.controls().Grid2;
     const int dx = toUnits(origin.x()) - grid.left();
     const int dy = toUnits(origin.y()) - grid.top();
     if (dx == 0 && dy == 0)
         return;
     grid.setPosition(grid.left() + dx, grid.top() + dy);
     // The editor stays over its cell when the layout moves the grid.
-    UnitRect rect = form_.Text1.rect();
+    UnitRect rect = Text1_.rect();
     rect.left += dx;
     rect.top += dy;
-    form_.Text1.setRect(rect);
+    Text1_.setRect(rect);
 }

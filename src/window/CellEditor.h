@@ -12,7 +12,7 @@ class GridView;
 class CellEditor : public QLineEdit {
     Q_OBJECT
 public:
-    // `grid` shows form.Grid2; both lie on `page`, which owns the editor.
+    // `grid` shows the form's Grid2; both lie on `page`, which owns the editor.
     CellEditor(Frm_TaBrel& form, GridView* grid, QWidget* page);
 
 protected:
@@ -29,6 +29,7 @@ private:
     void followGrid();
 
     Frm_TaBrel& form_;
+    TextBox& Text1_;
     GridView* grid_;
     // Set while the edit and the form are being made alike: the focus and caret
     // changes Qt makes in answer are echoes, not the user's doing.

@@ -77,7 +77,7 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     name(SSTab2, "SSTab2", "Pages");
     SSTab2->addTab(buildPlayPage(), "Play Game");
     SSTab2->addTab(buildEntryPage(), "Add a New Game");
-    new ShownPage(SSTab2, form_.SSTab2);
+    new ShownPage(SSTab2, controls_.SSTab2);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(SSTab2, 0, Qt::AlignTop);
@@ -106,11 +106,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 QWidget* MainWindow::buildPlayPage() {
     auto* page = new QWidget;
-    Grid3 = new GridView(form_.Grid3, GridView::Style::Digits);
+    Grid3 = new GridView(controls_.Grid3, GridView::Style::Digits);
     name(Grid3, "Grid3", "Play grid");
     Text2 = new QLineEdit;
     name(Text2, "Text2", "Digit");
-    bindTextBox(Text2, form_.Text2);
+    bindTextBox(Text2, controls_.Text2);
     auto* buttons = column({
         Text2,
         button("Command11", "Put In the Grid", &Frm_TaBrel::Command11_Click),
@@ -129,12 +129,12 @@ QWidget* MainWindow::buildPlayPage() {
 
 QWidget* MainWindow::buildEntryPage() {
     entryPage_ = new QWidget;
-    Grid2 = new GridView(form_.Grid2, GridView::Style::Digits);
+    Grid2 = new GridView(controls_.Grid2, GridView::Style::Digits);
     name(Grid2, "Grid2", "Entry grid");
     Check1 = new QCheckBox("Fast Entry Mode");
     name(Check1, "Check1", "Fast Entry Mode");
     connect(Check1, &QCheckBox::toggled, this,
-            [this](bool checked) { form_.Check1.value = checked ? 1 : 0; });
+            [this](bool checked) { controls_.Check1.value = checked ? 1 : 0; });
     auto* buttons = column({
         Check1,
         button("Command5", "Save Game", &Frm_TaBrel::Command5_Click),
@@ -151,7 +151,7 @@ QWidget* MainWindow::buildEntryPage() {
 
 QWidget* MainWindow::buildOutsideTabs() {
     auto* side = new QWidget;
-    Grid1 = new GridView(form_.Grid1, GridView::Style::Candidates);
+    Grid1 = new GridView(controls_.Grid1, GridView::Style::Candidates);
     name(Grid1, "Grid1", "Candidate grid");
     DataCombo1 = new QComboBox;
     name(DataCombo1, "DataCombo1", "Stored games");
@@ -198,7 +198,7 @@ void MainWindow::bindTextBox(QLineEdit* edit, TextBox& box) {
 // The form's list is the truth: the combo box shows its entries, each carrying its
 // bookmark, its selection and its edit field, and reports the user's choice and typing.
 void MainWindow::bindGameList() {
-    DropDownList& list = form_.DataCombo1;
+    DropDownList& list = controls_.DataCombo1;
     DataCombo1->setInsertPolicy(QComboBox::NoInsert);
     auto show = [this, &list] {
         // Only the user's own changes may reach the form.

@@ -64,6 +64,7 @@ private:
 
     QtShell& shell_;
     Frm_TaBrel form_;
+    Frm_TaBrel::Controls controls_ = form_.controls();
     QTabWidget* SSTab2 = nullptr;
     QWidget* entryPage_ = nullptr;
     GridView* Grid1 = nullptr;

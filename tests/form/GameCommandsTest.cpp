@@ -54,8 +54,8 @@ TEST_F(GameCommands, EveryEntryCellIsStoredAsOneCharacterAndComesBackOnThePlayGr
     std::replace(board.begin(), board.end(), '.', '0');
     for (const auto& [text, digit] : cells) {
         SCOPED_TRACE(text);
-        putBoard(form.Grid2, OtherPuzzle);
-        form.Grid2.setText(0, 0, text);
+        putBoard(form.controls().Grid2, OtherPuzzle);
+        form.controls().Grid2.setText(0, 0, text);
         form.Command5_Click();
         const std::string game = stored().front();
         EXPECT_EQ(game.substr(game.find(':') + 1), digit + board.substr(1));
@@ -63,7 +63,7 @@ TEST_F(GameCommands, EveryEntryCellIsStoredAsOneCharacterAndComesBackOnThePlayGr
     Frm_TaBrel later{shell, folder.path()};
     later.Form_Load();
     later.Command6_Click();
-    EXPECT_EQ(boardOf(later.Grid3), "." + cellsOf(OtherPuzzle).substr(1));
+    EXPECT_EQ(boardOf(later.controls().Grid3), "." + cellsOf(OtherPuzzle).substr(1));
 }
 
 // Delete asks about the selected game, or with none selected about the newest, and
@@ -74,7 +74,7 @@ TEST_F(GameCommands, DeleteRemovesOnlyConfirmedGamesUntilNoneIsLeft) {
     for (const char* d1 : {"1", "2", "3"}) // as an earlier run of the program stored them
         GameStore(file()).addNew("2026-12-05 10:00:00", d1);
     form.Form_Load();
-    form.DataCombo1.select(1);
+    form.controls().DataCombo1.select(1);
     shell.messages.answerNext(MsgAnswer::No);
     form.Command10_Click();
     EXPECT_EQ(shell.messages.shown().back().buttons, MsgButtons::YesNo);
@@ -105,12 +105,12 @@ TEST_F(GameCommands, DeleteRemovesOnlyConfirmedGamesUntilNoneIsLeft) {
         form.Command10_Click();
         EXPECT_EQ(shell.messages.texts().back(), "Are you sure to Delete Game " + id);
     }
-    EXPECT_TRUE(form.DataCombo1.entries().empty());
+    EXPECT_TRUE(form.controls().DataCombo1.entries().empty());
     form.Command10_Click();
     form.Command6_Click();
     EXPECT_EQ(shell.messages.shown().size(), 8u);
     EXPECT_TRUE(stored().empty());
-    EXPECT_EQ(boardOf(form.Grid3), std::string(81, '.'));
+    EXPECT_EQ(boardOf(form.controls().Grid3), std::string(81, '.'));
 }
 
 // The user is told once, plays the built-in puzzle, and the file stays as it was.
@@ -146,7 +146,7 @@ TEST_F(GameCommands, AnUnusableFileIsToldOnceAtStartUpAndNeverTouched) {
         EXPECT_NE(told[0].find(file.string() + "\" cannot be used: the file " + reason),
                   std::string::npos);
         EXPECT_TRUE(told[1].starts_with("The game was not stored"));
-        EXPECT_EQ(boardOf(start.Grid3), cellsOf(BuiltInBoard));
+        EXPECT_EQ(boardOf(start.controls().Grid3), cellsOf(BuiltInBoard));
         EXPECT_EQ(contentsOf(file), before);
     }
 }
@@ -169,8 +169,9 @@ TEST_F(GameCommands, AReadOnlyFileIsRestoredFromAndRefusesSaveAndDeleteWithTheir
         Frm_TaBrel start{alone, folder.path()};
         start.Form_Load();
         start.Command6_Click();
-        std::string seen = boardOf(start.Grid3) + " " +
-                           std::to_string(start.DataCombo1.entries().size()) + " listed\n";
+        std::string seen = boardOf(start.controls().Grid3) + " " +
+                           std::to_string(start.controls().DataCombo1.entries().size()) +
+                           " listed\n";
         start.Command5_Click();
         start.Command10_Click();
         for (const std::string& text : alone.messages.texts())

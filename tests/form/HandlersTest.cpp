@@ -10,20 +10,21 @@ using Handlers = FormTest;
 // The editor must not store its start-up text into the entry grid, nor show it
 // over a cell of the new, empty puzzle.
 TEST_F(Handlers, StartUpLeavesTheEditorDetachedAndHiddenWithThePlayGridsFirstGiven) {
-    EXPECT_TRUE(form.EditorDetached);
-    EXPECT_EQ(form.Text1.text(), "5");
-    EXPECT_FALSE(form.Text1.visible());
-    EXPECT_EQ(form.Grid2.colWidth(0), 500);
-    EXPECT_EQ(form.Text2.text(), "0");
+    EXPECT_TRUE(form.entry().EditorDetached);
+    EXPECT_EQ(form.controls().Text1.text(), "5");
+    EXPECT_FALSE(form.controls().Text1.visible());
+    EXPECT_EQ(form.controls().Grid2.colWidth(0), 500);
+    EXPECT_EQ(form.controls().Text2.text(), "0");
 }
 
 // A click on "Update", "Clue" or "Auto Play" during a run's yield must not start
 // a run inside it; "Stop" still works there, and after the run a click works.
 TEST_F(Handlers, NoRunStartsInsideARunningOne) {
     for (auto running : {&Frm_TaBrel::Command1_Click, &Frm_TaBrel::Command13_Click}) {
-        form.Command2_Click();
+        FakeShell shell;
+        Frm_TaBrel form{shell};
+        form.Form_Load();
         form.Command7_Click(); // one sweep for either command
-        form.StopFlag = false;
         shell.atYield([&] {
             form.Command1_Click();
             form.Command13_Click();
@@ -31,8 +32,8 @@ TEST_F(Handlers, NoRunStartsInsideARunningOne) {
             form.Command12_Click();
         });
         (form.*running)();
-        EXPECT_EQ(form.HistIdx, 1) << "one record: no nested run recorded";
-        EXPECT_TRUE(form.StopFlag);
+        EXPECT_EQ(form.play().HistIdx, 1) << "one record: no nested run recorded";
+        EXPECT_TRUE(form.stopRequested());
     }
 }
 
@@ -41,9 +42,9 @@ TEST_F(Handlers, AutoPlayShowsThePlayPageAndTellsTheSecondsOfAWin) {
     shell.messages.answerNext(MsgAnswer::Ok);
     form.Cmd_findodd_Click();
     EXPECT_EQ(shell.tabsShown, std::vector<int>{0});
-    EXPECT_EQ(form.SSTab2.tab, 0);
+    EXPECT_EQ(form.controls().SSTab2.tab, 0);
     EXPECT_EQ(form.autoPlayPasses(), 4);
-    EXPECT_TRUE(isSolution(boardOf(form.Grid3))) << boardOf(form.Grid3);
+    EXPECT_TRUE(isSolution(boardOf(form.controls().Grid3))) << boardOf(form.controls().Grid3);
     const ShownMessage& told = shell.messages.shown().at(0);
     EXPECT_EQ(told.text, "Successfully Completed in 0 Seconds");
     EXPECT_EQ(told.icon, MsgIcon::None);
@@ -51,25 +52,25 @@ TEST_F(Handlers, AutoPlayShowsThePlayPageAndTellsTheSecondsOfAWin) {
 }
 
 TEST_F(Handlers, AutoPlayOnABoardWithARepeatSaysSoAndRunsNoPass) {
-    form.Grid3.setText(0, 1, "5");
+    form.controls().Grid3.setText(0, 1, "5");
     shell.messages.answerNext(MsgAnswer::Ok);
     form.Cmd_findodd_Click();
     EXPECT_EQ(shell.messages.texts(), std::vector<std::string>{"Wrong Game...Duplicates Found"});
     EXPECT_EQ(form.autoPlayPasses(), 0);
-    EXPECT_EQ(form.HistIdx, 0);
+    EXPECT_EQ(form.play().HistIdx, 0);
 }
 
 // The pass under way finishes; a Stop pressed before the run is forgotten.
 TEST_F(Handlers, StopDuringTheSecondPassEndsTheRunAfterIt) {
     form.Command12_Click();
     shell.everyYield = [&] {
-        if (form.HistIdx >= 4) // Update recorded slot 1, the first pass slots 2 to 4
+        if (form.play().HistIdx >= 4) // Update recorded slot 1, the first pass slots 2 to 4
             form.Command12_Click();
     };
     form.Cmd_findodd_Click();
     EXPECT_EQ(form.autoPlayPasses(), 2);
-    EXPECT_EQ(form.HistIdx, 7);
-    EXPECT_FALSE(isSolution(boardOf(form.Grid3)));
+    EXPECT_EQ(form.play().HistIdx, 7);
+    EXPECT_FALSE(isSolution(boardOf(form.controls().Grid3)));
 }
 
 // The window closed as the last pass solved the board: the win is not told, since
@@ -80,7 +81,7 @@ TEST_F(Handlers, NoBoxShowsOnceTheFormIsUnloading) {
             form.Form_Unload();
     };
     form.Cmd_findodd_Click();
-    EXPECT_TRUE(isSolution(boardOf(form.Grid3))) << boardOf(form.Grid3);
+    EXPECT_TRUE(isSolution(boardOf(form.controls().Grid3))) << boardOf(form.controls().Grid3);
     EXPECT_EQ(form.autoPlayPasses(), 4);
     form.Command9_Click();
     EXPECT_TRUE(shell.messages.shown().empty());
@@ -94,8 +95,8 @@ TEST_F(Handlers, ChkDupTellsEachFindingWithAWarning) {
         {std::string(BuiltInBoard), "No Duplicates...Continue it"}};
     for (const auto& [board, text] : boards) {
         SCOPED_TRACE(text);
-        form.Grid3.clear();
-        putBoard(form.Grid3, board);
+        form.controls().Grid3.clear();
+        putBoard(form.controls().Grid3, board);
         shell.messages.answerNext(MsgAnswer::Ok);
         form.Command9_Click();
         EXPECT_EQ(shell.messages.shown().back().text, text);
@@ -107,14 +108,14 @@ TEST_F(Handlers, ChkDupTellsEachFindingWithAWarning) {
 // every cell in turn and "" for each cell left empty.
 TEST_F(Handlers, TheEditorEchoesTheLastTextPlacedOrLoaded) {
     form.Command1_Click();
-    EXPECT_EQ(form.Text1.text(), "3") << "Update on the built-in puzzle places one 3";
+    EXPECT_EQ(form.controls().Text1.text(), "3") << "Update on the built-in puzzle places one 3";
     const std::string full =
         "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
     form.showStoredBoard(full);
-    EXPECT_EQ(form.Text1.text(), "9");
-    EXPECT_TRUE(form.EditorDetached);
+    EXPECT_EQ(form.controls().Text1.text(), "9");
+    EXPECT_TRUE(form.entry().EditorDetached);
     form.showStoredBoard(full.substr(0, 80));
-    EXPECT_EQ(form.Text1.text(), "");
+    EXPECT_EQ(form.controls().Text1.text(), "");
 }
 
 } // namespace

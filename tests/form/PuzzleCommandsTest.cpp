@@ -24,20 +24,22 @@ TEST_F(PuzzleCommands, APastedPuzzleBecomesANewGameOnThePlayPage) {
     form.Command1_Click(); // a game under way: history and narrowed candidates
     form.pastePuzzle(Other);
     EXPECT_TRUE(shell.messages.shown().empty());
-    EXPECT_EQ(boardOf(form.Grid3), Other);
-    EXPECT_EQ(form.Grid3.backColor(0, 0), Cyan);
-    EXPECT_EQ(form.Grid3.backColor(0, 2), White);
-    EXPECT_EQ(form.Grid1.text(4, 4), "123456789");
-    EXPECT_EQ(form.HistIdx, 0);
+    EXPECT_EQ(boardOf(form.controls().Grid3), Other);
+    EXPECT_EQ(form.controls().Grid3.backColor(0, 0), Cyan);
+    EXPECT_EQ(form.controls().Grid3.backColor(0, 2), White);
+    EXPECT_EQ(form.controls().Grid1.text(4, 4), "123456789");
+    EXPECT_EQ(form.play().HistIdx, 0);
     EXPECT_EQ(form.copyPuzzle(), Other);
-    EXPECT_EQ(boardOf(form.Grid2), std::string(81, '.')) << "the entry grid is not touched";
+    EXPECT_EQ(boardOf(form.controls().Grid2), std::string(81, '.'))
+        << "the entry grid is not touched";
 }
 
 TEST_F(PuzzleCommands, APastedPuzzleIsTypedIntoTheEntryGridOnItsPage) {
-    form.SSTab2.tab = 1;
+    form.controls().SSTab2.tab = 1;
     form.pastePuzzle(Other);
-    EXPECT_EQ(boardOf(form.Grid2), Other);
-    EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard)) << "the play grid is not touched";
+    EXPECT_EQ(boardOf(form.controls().Grid2), Other);
+    EXPECT_EQ(boardOf(form.controls().Grid3), cellsOf(BuiltInBoard))
+        << "the play grid is not touched";
     EXPECT_EQ(form.copyPuzzle(), Other) << "Copy takes the grid of the page shown";
 }
 
@@ -56,7 +58,7 @@ TEST_F(PuzzleCommands, TextThatIsNoPuzzleIsToldAndChangesNothing) {
          "The pasted puzzle has 5 twice in row 1, at r1c1 and r1c3, so it has no solution."},
     };
     for (const int page : {0, 1}) {
-        form.SSTab2.tab = page;
+        form.controls().SSTab2.tab = page;
         for (const auto& [name, text, told] : cases) {
             SCOPED_TRACE(std::string(name) + (page == 0 ? " on Play Game" : " on Add a New Game"));
             shell.messages.answerNext(MsgAnswer::Ok);
@@ -64,8 +66,8 @@ TEST_F(PuzzleCommands, TextThatIsNoPuzzleIsToldAndChangesNothing) {
             EXPECT_TRUE(shell.messages.texts().back().starts_with(told))
                 << shell.messages.texts().back();
             EXPECT_EQ(shell.messages.shown().back().icon, MsgIcon::Warning);
-            EXPECT_EQ(boardOf(form.Grid3), cellsOf(BuiltInBoard));
-            EXPECT_EQ(boardOf(form.Grid2), std::string(81, '.'));
+            EXPECT_EQ(boardOf(form.controls().Grid3), cellsOf(BuiltInBoard));
+            EXPECT_EQ(boardOf(form.controls().Grid2), std::string(81, '.'));
         }
     }
 }
@@ -76,8 +78,8 @@ TEST_F(PuzzleCommands, ANewPuzzleDuringAutoPlayStopsTheRunAndComesAfterIt) {
     shell.atYield([&] { form.showNewPuzzle(Other); });
     form.Cmd_findodd_Click();
     EXPECT_EQ(form.autoPlayPasses(), 0) << "stopped after the starting Update";
-    EXPECT_EQ(boardOf(form.Grid3), Other);
-    EXPECT_EQ(form.HistIdx, 0);
+    EXPECT_EQ(boardOf(form.controls().Grid3), Other);
+    EXPECT_EQ(form.play().HistIdx, 0);
     EXPECT_TRUE(shell.messages.shown().empty());
 }
 
@@ -95,10 +97,11 @@ protected:
     // The stored boards restored one by one, oldest first, as the play grid shows them.
     std::vector<std::string> restoredBoards(Frm_TaBrel& from) {
         std::vector<std::string> boards;
-        for (int i = static_cast<int>(from.DataCombo1.entries().size()) - 1; i >= 0; --i) {
-            from.DataCombo1.select(i);
+        for (int i = static_cast<int>(from.controls().DataCombo1.entries().size()) - 1; i >= 0;
+             --i) {
+            from.controls().DataCombo1.select(i);
             from.Command6_Click();
-            boards.push_back(boardOf(from.Grid3));
+            boards.push_back(boardOf(from.controls().Grid3));
         }
         return boards;
     }
@@ -116,7 +119,7 @@ TEST_F(PuzzleFiles, ImportSkipsWhatIsNoNewPuzzleAndExportReadsBackTheSameGames) 
     noSolution[2] = '1'; // no digit repeats, but r1c3 leaves no place for its 1
     ASSERT_EQ(engine::solve(*engine::parseLine(noSolution)).solutions, 0);
     form.Form_Load();
-    putBoard(form.Grid2, std::string(BuiltInBoard));
+    putBoard(form.controls().Grid2, std::string(BuiltInBoard));
     form.Command5_Click();
     const std::filesystem::path file =
         write("collection.txt", "\xEF\xBB\xBF# a collection\r\n" + Other + " 2.3 gentle\r\n\r\n" +
@@ -129,7 +132,7 @@ TEST_F(PuzzleFiles, ImportSkipsWhatIsNoNewPuzzleAndExportReadsBackTheSameGames) 
               "Added 2 puzzles from \"" + file.string() +
                   "\" to the stored games.\n\nSkipped 1 already stored, 1 repeated in the file "
                   "and 2 lines that are not puzzles.");
-    ASSERT_EQ(form.DataCombo1.entries().size(), 3u) << "the list shows the added games";
+    ASSERT_EQ(form.controls().DataCombo1.entries().size(), 3u) << "the list shows the added games";
 
     const std::filesystem::path exported = folder.path() / "exported.txt";
     shell.messages.answerNext(MsgAnswer::Ok);
@@ -176,7 +179,7 @@ TEST_F(PuzzleFiles, FailuresAreToldAndAddNothing) {
     }
     EXPECT_TRUE(
         shell.messages.texts().back().ends_with(": the file is in use by another program."));
-    EXPECT_TRUE(form.DataCombo1.entries().empty());
+    EXPECT_TRUE(form.controls().DataCombo1.entries().empty());
 
     const std::filesystem::path nowhere = folder.path() / "no folder" / "out.txt";
     shell.messages.answerNext(MsgAnswer::Ok);

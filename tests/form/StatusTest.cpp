@@ -17,15 +17,15 @@ TEST_F(Status, AnAnswerForAnEarlierBoardIsNeitherShownNorMade) {
     const Hint hint = answered(question);
     ASSERT_EQ(hint.end, HintEnd::Step);
     const EntryReading reading = form.entryQuestion();
-    form.Grid3.setText(8, 0, "9");
-    form.Grid2.setText(0, 0, "5");
-    const std::string board = boardOf(form.Grid3);
+    form.controls().Grid3.setText(8, 0, "9");
+    form.controls().Grid2.setText(0, 0, "5");
+    const std::string board = boardOf(form.controls().Grid3);
     form.takeHint(question, hint, true);
     form.takeEntryVerdict(reading, judgeEntry(reading.board));
-    EXPECT_EQ(boardOf(form.Grid3), board);
-    EXPECT_EQ(form.HistIdx, 0);
-    EXPECT_EQ(form.PlayStatus.text(), "");
-    EXPECT_EQ(form.EntryStatus.text(), "");
+    EXPECT_EQ(boardOf(form.controls().Grid3), board);
+    EXPECT_EQ(form.play().HistIdx, 0);
+    EXPECT_EQ(form.controls().PlayStatus.text(), "");
+    EXPECT_EQ(form.controls().EntryStatus.text(), "");
 }
 
 // A hint made inside a run's yield would record a slot in the middle of the run.
@@ -35,8 +35,8 @@ TEST_F(Status, ApplyHintDuringARunOnlyShowsTheHint) {
         form.takeHint(question, answered(question), true);
     });
     form.Command13_Click();
-    EXPECT_EQ(form.HistIdx, 1) << "the run's own record only";
-    EXPECT_NE(form.PlayStatus.text(), "");
+    EXPECT_EQ(form.play().HistIdx, 1) << "the run's own record only";
+    EXPECT_NE(form.controls().PlayStatus.text(), "");
 }
 
 } // namespace

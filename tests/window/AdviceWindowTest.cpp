@@ -67,10 +67,10 @@ TEST_F(AdviceWindow, ShiftHMakesTheStepAndOneRevertTakesItBack) {
     pressH("Grid3", true);
     ASSERT_TRUE(waitForLine("PlayStatus", BuiltInHint));
     EXPECT_EQ(cell("Grid3", 0, 3).data().toString(), "8");
-    EXPECT_EQ(window.form().HistIdx, 1);
+    EXPECT_EQ(window.form().play().HistIdx, 1);
     click("Command3");
     EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
-    EXPECT_EQ(window.form().HistIdx, 0);
+    EXPECT_EQ(window.form().play().HistIdx, 0);
 }
 
 TEST_F(AdviceWindow, UpdateTakenBackNamesAndMarksTheClashingCellsWithoutABox) {

@@ -49,9 +49,9 @@ TEST_F(ManyGames, TheListShowsEveryGameNewestFirstAndTypingALabelFindsIt) {
     QTest::keyClicks(list()->lineEdit(), "1234-");
     QTest::keyClick(list()->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(list()->currentText(), "1234-5/12/26");
-    ASSERT_EQ(window.form().DataCombo1.selected(), Games - 1234);
+    ASSERT_EQ(window.form().controls().DataCombo1.selected(), Games - 1234);
     QTest::mouseClick(window.findChild<QWidget*>("Command6"), Qt::LeftButton);
-    EXPECT_EQ(storedBoardText(window.form().Grid3), boardOf(1234));
+    EXPECT_EQ(storedBoardText(window.form().controls().Grid3), boardOf(1234));
 }
 
 } // namespace

@@ -49,7 +49,7 @@ TEST_F(MenuTest, KeysOnThePlayGridPutInClearAndMove) {
         EXPECT_EQ(cell("Grid3", 1, 2).data().toString(), "");
     }
     EXPECT_EQ(cell("Grid3", 0, 1).data().toString(), "8");
-    EXPECT_EQ(window.form().HistIdx, 0) << "Put In the Grid records no history";
+    EXPECT_EQ(window.form().play().HistIdx, 0) << "Put In the Grid records no history";
 }
 
 // A letter typed into a text box is text, never a command.
@@ -58,37 +58,37 @@ TEST_F(MenuTest, SingleKeysActOnlyWhileAGridHasTheFocus) {
     find<QLineEdit>("Text2")->selectAll();
     QTest::keyClicks(find("Text2"), "u");
     EXPECT_EQ(find<QLineEdit>("Text2")->text(), "u");
-    EXPECT_EQ(window.form().HistIdx, 0) << "Update did not run";
+    EXPECT_EQ(window.form().play().HistIdx, 0) << "Update did not run";
     focusPlayGrid();
     key(Qt::Key_U);
-    EXPECT_EQ(window.form().HistIdx, 1) << "Update ran and recorded its sweep";
+    EXPECT_EQ(window.form().play().HistIdx, 1) << "Update ran and recorded its sweep";
     find("Command4")->setFocus(); // a button: single letters do nothing there either
     key(Qt::Key_U);
-    EXPECT_EQ(window.form().HistIdx, 1);
+    EXPECT_EQ(window.form().play().HistIdx, 1);
 }
 
 // In a text box Ctrl+Z undoes the typing; anywhere else it is Revert.
 TEST_F(MenuTest, CtrlZStepsBackOutsideTextBoxes) {
     focusPlayGrid();
     key(Qt::Key_U);
-    ASSERT_EQ(window.form().HistIdx, 1);
+    ASSERT_EQ(window.form().play().HistIdx, 1);
     find("Text2")->setFocus();
     typeKey(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(window.form().HistIdx, 1) << "in the digit box Ctrl+Z undoes typing";
+    EXPECT_EQ(window.form().play().HistIdx, 1) << "in the digit box Ctrl+Z undoes typing";
     focusPlayGrid();
     typeKey(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(window.form().HistIdx, 0);
+    EXPECT_EQ(window.form().play().HistIdx, 0);
     typeKey(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    EXPECT_EQ(window.form().HistIdx, 1);
+    EXPECT_EQ(window.form().play().HistIdx, 1);
     typeKey(QKeySequence(Qt::CTRL | Qt::Key_Z));
     typeKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    EXPECT_EQ(window.form().HistIdx, 1);
+    EXPECT_EQ(window.form().play().HistIdx, 1);
 }
 
 // Escape reaches Stop from the button that started the run, where the click left the focus.
 TEST_F(MenuTest, EscapeStopsARunStartedWithAClick) {
     shell.everyYield = [&] {
-        if (window.form().HistIdx == 4)
+        if (window.form().play().HistIdx == 4)
             key(Qt::Key_Escape);
     };
     click("Cmd_findodd");
@@ -146,7 +146,7 @@ TEST_F(MenuTest, ANewPuzzleOfEachLevelIsUniqueAndAtItsLevel) {
         EXPECT_EQ(engine::solve(board).solutions, 1) << shown("Grid3");
         EXPECT_EQ(engine::rate(board, true).level, level) << shown("Grid3");
         EXPECT_EQ(cell("Grid1", 4, 4).data().toString(), "123456789");
-        EXPECT_EQ(window.form().HistIdx, 0);
+        EXPECT_EQ(window.form().play().HistIdx, 0);
     }
 }
 

@@ -165,27 +165,30 @@ protected:
         std::vector<std::string> shownLabels, storedLabels;
         for (int i = 0; i < list->count(); ++i)
             shownLabels.push_back(list->itemText(i).toStdString());
-        for (const ListEntry& entry : form.DataCombo1.entries())
+        for (const ListEntry& entry : form.controls().DataCombo1.entries())
             storedLabels.push_back(entry.label);
-        const UnitRect& place = form.Text1.rect();
+        const UnitRect& place = form.controls().Text1.rect();
         const std::pair<const char*, bool> agrees[] = {
-            {"Text2", find<QLineEdit>("Text2")->text().toStdString() == form.Text2.text()},
-            {"Text1", editor->text().toStdString() == form.Text1.text()},
-            {"Text1 shown", editor->isHidden() != form.Text1.visible()},
+            {"Text2",
+             find<QLineEdit>("Text2")->text().toStdString() == form.controls().Text2.text()},
+            {"Text1", editor->text().toStdString() == form.controls().Text1.text()},
+            {"Text1 shown", editor->isHidden() != form.controls().Text1.visible()},
             {"Text1 place",
-             !form.Text1.visible() ||
+             !form.controls().Text1.visible() ||
                  editor->geometry().topLeft() == QPoint(toPixels(place.left), toPixels(place.top))},
             {"list entries", shownLabels == storedLabels},
-            {"list selection", list->currentIndex() == form.DataCombo1.selected()},
-            {"list text", list->currentText().toStdString() == form.DataCombo1.text()},
+            {"list selection", list->currentIndex() == form.controls().DataCombo1.selected()},
+            {"list text", list->currentText().toStdString() == form.controls().DataCombo1.text()},
             {"PlayStatus",
-             find<QLabel>("PlayStatus")->text().toStdString() == form.PlayStatus.text()},
-            {"EntryStatus",
-             find<QLabel>("EntryStatus")->text().toStdString() == form.EntryStatus.text()},
+             find<QLabel>("PlayStatus")->text().toStdString() == form.controls().PlayStatus.text()},
+            {"EntryStatus", find<QLabel>("EntryStatus")->text().toStdString() ==
+                                form.controls().EntryStatus.text()},
             {"PlayStatus outlived the board it spoke of",
-             form.PlayStatus.text().empty() || !form.PlayStatus.stale()},
-            {"Check1", find<QCheckBox>("Check1")->isChecked() == (form.Check1.value != 0)},
-            {"page shown", find<QTabWidget>("SSTab2")->currentIndex() == form.SSTab2.tab}};
+             form.controls().PlayStatus.text().empty() || !form.controls().PlayStatus.stale()},
+            {"Check1",
+             find<QCheckBox>("Check1")->isChecked() == (form.controls().Check1.value != 0)},
+            {"page shown",
+             find<QTabWidget>("SSTab2")->currentIndex() == form.controls().SSTab2.tab}};
         for (const auto& [what, same] : agrees)
             if (!same)
                 return what;

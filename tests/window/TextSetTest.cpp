@@ -24,10 +24,10 @@ protected:
 TEST_F(TextSet, TheDigitBoxTakesASetTextAsTyped) {
     clickCell("Grid3", 0, 1);
     edit("Text2")->setText("8");
-    EXPECT_EQ(window.form().Text2.text(), "8");
+    EXPECT_EQ(window.form().controls().Text2.text(), "8");
     click("Command11");
     EXPECT_EQ(cell("Grid3", 0, 1).data().toString(), "8");
-    window.form().Text2.setText("3");
+    window.form().controls().Text2.setText("3");
     EXPECT_EQ(edit("Text2")->text(), "3") << "the form's own text is shown";
 }
 
@@ -38,10 +38,11 @@ TEST_F(TextSet, TheStoredGamesFieldTakesASetTextAndEnterPicksTheGame) {
     auto* list = find<QComboBox>("DataCombo1");
     const QString older = list->itemText(1);
     list->lineEdit()->setText(older);
-    EXPECT_EQ(window.form().DataCombo1.text(), older.toStdString());
-    EXPECT_EQ(window.form().DataCombo1.selected(), -1) << "a text picks nothing by itself";
+    EXPECT_EQ(window.form().controls().DataCombo1.text(), older.toStdString());
+    EXPECT_EQ(window.form().controls().DataCombo1.selected(), -1)
+        << "a text picks nothing by itself";
     QTest::keyClick(list->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(window.form().DataCombo1.selected(), 1);
+    EXPECT_EQ(window.form().controls().DataCombo1.selected(), 1);
 }
 
 // Choosing a game shows its label first and reports the choice after; the label
@@ -54,8 +55,8 @@ TEST_F(TextSet, AGameChosenWithTheArrowKeysStaysChosen) {
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(list->currentIndex(), 1);
-    EXPECT_EQ(window.form().DataCombo1.selected(), 1);
-    EXPECT_EQ(window.form().DataCombo1.text(), list->itemText(1).toStdString());
+    EXPECT_EQ(window.form().controls().DataCombo1.selected(), 1);
+    EXPECT_EQ(window.form().controls().DataCombo1.text(), list->itemText(1).toStdString());
 }
 
 // A set text is a change of the text, not keys: in fast entry mode a digit set
@@ -66,13 +67,13 @@ TEST_F(TextSet, TheCellEditorTakesASetTextAsAChangeNotAsKeys) {
     click("Check1");
     clickCell("Grid2", 2, 3);
     editor->setText("5");
-    EXPECT_EQ(window.form().Text1.text(), "5");
-    EXPECT_EQ(window.form().Grid2.col(), 3) << "no key moved the editor on";
+    EXPECT_EQ(window.form().controls().Text1.text(), "5");
+    EXPECT_EQ(window.form().controls().Grid2.col(), 3) << "no key moved the editor on";
     setByScreenReader(editor, "7");
-    EXPECT_EQ(window.form().Text1.text(), "7");
+    EXPECT_EQ(window.form().controls().Text1.text(), "7");
     key(Qt::Key_Right);
     EXPECT_EQ(cell("Grid2", 2, 3).data().toString(), "7");
-    EXPECT_EQ(window.form().Grid2.col(), 4);
+    EXPECT_EQ(window.form().controls().Grid2.col(), 4);
     EXPECT_EQ(editor->text(), "") << "the next cell's own text";
 }
 

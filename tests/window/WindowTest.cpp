@@ -51,7 +51,7 @@ TEST_F(WindowTest, PutInTheGridWritesTheTypedTextIntoTheClickedCell) {
 
 // A puzzle being typed on the other page is not the play side's to clear.
 TEST_F(WindowTest, ClearGridsEmptiesThePlayAndCandidateGridsOnly) {
-    window.form().Grid2.setText(0, 0, "4");
+    window.form().controls().Grid2.setText(0, 0, "4");
     click("Command7");
     EXPECT_EQ(shown("Grid3"), std::string(81, '.'));
     EXPECT_EQ(shown("Grid1"), std::string(81, '.'));
@@ -123,7 +123,7 @@ TEST_F(WindowTest, AutoPlaySolvesTheBuiltInPuzzleAndSaysSo) {
 
 TEST_F(WindowTest, StopClickedDuringARunEndsItAfterThePassUnderWay) {
     shell.everyYield = [&] {
-        if (window.form().HistIdx == 4) // the first pass has finished
+        if (window.form().play().HistIdx == 4) // the first pass has finished
             click("Command12");
     };
     click("Cmd_findodd");
@@ -138,7 +138,7 @@ TEST_F(WindowTest, ClosingTheWindowDuringAutoPlayEndsTheEventLoopCleanly) {
     QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(3); });
     EXPECT_EQ(QApplication::exec(), 0) << "3: the event loop did not end";
     EXPECT_EQ(window.form().autoPlayPasses(), 0) << "stopped after the starting Update";
-    EXPECT_EQ(window.form().HistIdx, 1);
+    EXPECT_EQ(window.form().play().HistIdx, 1);
     EXPECT_TRUE(shell.messages.shown().empty());
 }
 

@@ -1,5 +1,5 @@
 // The words of the status lines under both grids, and the marks of a step and a clash.
-#include "form/Notes.h"
+#include "form/StatusWords.h"
 
 #include "engine/Grid.h"
 #include "support/BoardText.h"
@@ -27,7 +27,7 @@ Hint ending(HintEnd end, std::optional<Clash> clash = {}, int digit = 0, int sol
 
 // The unit is the one the scan met the clash in, and the cells come in reading
 // order whichever the scan met first.
-TEST(Notes, AHintWithoutAStepSaysWhyNamingTheClashingCells) {
+TEST(StatusWords, AHintWithoutAStepSaysWhyNamingTheClashingCells) {
     const struct {
         const char* name;
         Hint hint;
@@ -53,14 +53,14 @@ TEST(Notes, AHintWithoutAStepSaysWhyNamingTheClashingCells) {
 }
 
 // A run's clash is told in the past tense: the board has already gone back.
-TEST(Notes, ARolledBackRunNamesTheCommandAndTheClash) {
+TEST(StatusWords, ARolledBackRunNamesTheCommandAndTheClash) {
     const SweepOutcome candidates{true, Clash{G::Candidates, {3, 3}, {4, 5}}, 2};
     EXPECT_EQ(rollBackLine("Clue", candidates),
               "Clue was taken back: only 2 was left at r4c4 and r5c6, both in box 5.");
 }
 
 // A cell both proving and changing shows the change: a single's cell is its own proof.
-TEST(Notes, AStepMarksItsProofItsPlacementsAndTheCandidatesThatGo) {
+TEST(StatusWords, AStepMarksItsProofItsPlacementsAndTheCandidatesThatGo) {
     Hint pointing = ending(HintEnd::Step);
     pointing.step = {
         engine::Technique::Pointing, {}, {at(0, 5, 4)}, {at(0, 0, 4), at(0, 1, 4)}, {}};

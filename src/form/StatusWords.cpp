@@ -1,5 +1,5 @@
 // Wording hints and roll-backs.
-#include "form/Notes.h"
+#include "form/StatusWords.h"
 
 #include "engine/Explain.h"
 #include "engine/PuzzleText.h"
