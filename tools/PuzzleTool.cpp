@@ -48,8 +48,8 @@ generate  N puzzles (1 without --count), one a line, each with one
 
 Exit status: 0 success; 1 a line that is not a puzzle (reported with its line
 number, the other lines are still done), a FILE that cannot be read, output
-that cannot be written, or no puzzle found at the level in a million attempts;
-2 an unknown command or option, or a missing or bad value.
+that cannot be written, or no puzzle found at the level in 30 seconds; 2 an
+unknown command or option, or a missing or bad value.
 )";
 
 struct Command {
