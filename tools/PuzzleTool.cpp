@@ -18,8 +18,9 @@ constexpr const char* Help =
 
 Puzzles are read from FILE, or from standard input without one, one puzzle a
 line: 81 characters row by row, "1"-"9" a given and any other character an
-empty cell. Blank lines and lines starting with "#" are skipped; a trailing
-carriage return is ignored. Output writes "." for an empty cell.
+empty cell. Blank lines and "#" comment lines (blanks may come before the "#")
+are skipped; a UTF-8 byte order mark and the carriage return of a CRLF line end
+are ignored. Output writes "." for an empty cell.
 
 count     one line per puzzle: PUZZLE N SOLUTION, where N is the number of
           solutions, 0, 1 or 2 (two or more), and SOLUTION the first solution
