@@ -92,13 +92,10 @@ std::optional<int> parse(Arguments arguments, GenerateOptions& options) {
     return std::nullopt;
 }
 
-// Far more than any level takes, so that only a level the stepper's techniques
-// cannot reach ends in this message rather than a run without end.
-constexpr int AttemptsPerPuzzle = 1'000'000;
-
 int noPuzzle(engine::Level level) {
-    std::fprintf(stderr, "tabrel-puzzle: generate: no %s puzzle in %d attempts\n",
-                 std::string(engine::levelName(level)).c_str(), AttemptsPerPuzzle);
+    std::fprintf(stderr, "tabrel-puzzle: generate: no %s puzzle in %lld seconds\n",
+                 std::string(engine::levelName(level)).c_str(),
+                 static_cast<long long>(engine::GiveUpAfter.count()));
     return BadInput;
 }
 
@@ -117,9 +114,9 @@ int generateCommand(Arguments arguments) {
     if (const auto status = parse(arguments, options))
         return *status;
     engine::Random random(options.seed ? *options.seed : freshSeed());
+    const std::atomic<bool> never = false;
     for (std::uint64_t i = 0; i < options.count; ++i) {
-        const auto puzzle =
-            engine::generatePuzzle(random, *options.level, options.symmetry, AttemptsPerPuzzle);
+        const auto puzzle = engine::puzzleAtLevel(random, *options.level, options.symmetry, never);
         if (!puzzle)
             return noPuzzle(*options.level);
         const std::string line = engine::formatLine(*puzzle) + '\n';

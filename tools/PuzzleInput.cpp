@@ -2,74 +2,28 @@
 // all output in one write.
 #include "PuzzleInput.h"
 
-#include "engine/PuzzleText.h"
+#include "InputText.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace tool {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 void complain(const std::string& message) {
     std::fprintf(stderr, "tabrel-puzzle: %s\n", message.c_str());
-}
-
-std::optional<std::string> readStream(std::FILE* stream) {
-    std::string text;
-    char chunk[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, stream)) > 0)
-        text.append(chunk, got);
-    if (std::ferror(stream))
-        return std::nullopt;
-    return text;
-}
-
-// All of `file`, or of standard input without one; none, said on standard
-// error, when it cannot be read.
-std::optional<std::string> readAll(const std::optional<std::string>& file) {
-    if (!file) {
-        auto text = readStream(stdin);
-        if (!text)
-            complain(std::string("cannot read standard input: ") + std::strerror(errno));
-        return text;
-    }
-    const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file->c_str(), "rb"));
-    auto text = stream ? readStream(stream.get()) : std::nullopt;
-    if (!text)
-        complain("cannot read " + *file + ": " + std::strerror(errno));
-    return text;
-}
-
-bool skipped(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#';
 }
 
 // Runs `action` on each puzzle line of `text`; false when some line was bad.
 bool runLines(std::string_view text, PuzzleAction action, std::string& out) {
     bool allGood = true;
-    long number = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++number;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (skipped(line))
-            continue;
-        if (const auto puzzle = engine::parseLine(line)) {
+    for (const engine::TextLine& line : engine::contentLines(text)) {
+        if (const auto puzzle = engine::parseLine(line.text)) {
             action(*puzzle, out);
         } else {
-            complain("line " + std::to_string(number) + ": a puzzle has 81 characters, this line " +
-                     std::to_string(line.size()));
+            complain(wrongLength(line));
             allGood = false;
         }
     }
@@ -101,7 +55,7 @@ int forEachPuzzle(std::string_view command, Arguments arguments, PuzzleAction ac
             return usageError(std::string(command) + " takes one FILE at most");
         file = argument;
     }
-    const auto text = readAll(file);
+    const auto text = readInput("tabrel-puzzle", file);
     if (!text)
         return BadInput;
     std::string out;

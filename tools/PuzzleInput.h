@@ -31,9 +31,9 @@ int withOutputWritten(int status);
 using PuzzleAction = void (*)(const engine::Board& puzzle, std::string& out);
 
 // The body of a command taking [FILE]: reads all of FILE (standard input
-// without one), skips blank and "#" lines, drops a trailing CR, runs `action` on
-// every 81-character line and writes all output at once. A line of another
-// length is reported by its number and makes the status BadInput.
+// without one), runs `action` on each 81-character line of it (InputText.h)
+// and writes all output at once. A line of another length is reported by its
+// number and makes the status BadInput.
 int forEachPuzzle(std::string_view command, Arguments arguments, PuzzleAction action);
 
 } // namespace tool

@@ -18,8 +18,9 @@ constexpr const char* Help =
 
 Puzzles are read from FILE, or from standard input without one, one puzzle a
 line: 81 characters row by row, "1"-"9" a given and any other character an
-empty cell. Blank lines and lines starting with "#" are skipped; a trailing
-carriage return is ignored. Output writes "." for an empty cell.
+empty cell. Blank lines and "#" comment lines (blanks may come before the "#")
+are skipped; a UTF-8 byte order mark and the carriage return of a CRLF line end
+are ignored. Output writes "." for an empty cell.
 
 count     one line per puzzle: PUZZLE N SOLUTION, where N is the number of
           solutions, 0, 1 or 2 (two or more), and SOLUTION the first solution
@@ -48,8 +49,8 @@ generate  N puzzles (1 without --count), one a line, each with one
 
 Exit status: 0 success; 1 a line that is not a puzzle (reported with its line
 number, the other lines are still done), a FILE that cannot be read, output
-that cannot be written, or no puzzle found at the level in a million attempts;
-2 an unknown command or option, or a missing or bad value.
+that cannot be written, or no puzzle found at the level in 30 seconds; 2 an
+unknown command or option, or a missing or bad value.
 )";
 
 struct Command {

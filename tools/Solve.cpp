@@ -1,10 +1,10 @@
 // tabrel-solve: puzzles from a file or standard input on a fresh board each, one
 // button pressed, one result line per puzzle.
 #include "BatchSolve.h"
+#include "InputText.h"
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -17,9 +17,10 @@ constexpr const char* Usage =
 constexpr const char* Help =
     R"(Reads puzzles from FILE, or from standard input without one, one puzzle a line:
 81 characters, row by row, "1"-"9" a given and any other character an empty cell.
-Blank lines and lines starting with "#" are skipped; a trailing carriage return
-is ignored. A line of another length is reported on standard error with its line
-number, and the run goes on.
+Blank lines and "#" comment lines (blanks may come before the "#") are skipped;
+a UTF-8 byte order mark and the carriage return of a CRLF line end are ignored.
+A line of another length is reported on standard error with its line number,
+and the run goes on.
 
 Each puzzle gets a fresh board as start-up leaves it, the puzzle loaded as
 "Restore Game" loads a stored game, then one press of the chosen button.
@@ -52,7 +53,7 @@ FILE cannot be read, 2 for a usage error.
 struct Options {
     Press press = Press::AutoPlay;
     bool grid1 = false;
-    std::string file;
+    std::optional<std::string> file;
 };
 
 int usageError(const std::string& problem) {
@@ -80,7 +81,7 @@ std::optional<int> parseArguments(int argc, char** argv, Options& options) {
             options.press = *press;
         } else if (arg.size() > 1 && arg[0] == '-') {
             return usageError("unknown option '" + std::string(arg) + "'");
-        } else if (!options.file.empty()) {
+        } else if (options.file) {
             return usageError("only one FILE may be given");
         } else {
             options.file = arg;
@@ -89,29 +90,19 @@ std::optional<int> parseArguments(int argc, char** argv, Options& options) {
     return std::nullopt;
 }
 
-bool skipped(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#';
-}
-
 struct Tally {
     long puzzles = 0;
     long solved = 0;
 };
 
-void solveAll(std::istream& in, const Options& options, Tally& tally) {
-    std::string line;
+void solveAll(std::string_view text, const Options& options, Tally& tally) {
     std::string out;
-    for (long number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (skipped(line))
-            continue;
-        if (line.size() != 81) {
-            std::cerr << "tabrel-solve: line " << number
-                      << ": a puzzle has 81 characters, this line " << line.size() << "; skipped\n";
+    for (const engine::TextLine& line : engine::contentLines(text)) {
+        if (line.text.size() != engine::Cells) {
+            std::cerr << "tabrel-solve: " << tool::wrongLength(line) << "; skipped\n";
             continue;
         }
-        const PuzzleResult result = runPuzzle(line, options.press, options.grid1);
+        const PuzzleResult result = runPuzzle(line.text, options.press, options.grid1);
         out = formatResult(result);
         out.push_back('\n');
         std::fwrite(out.data(), 1, out.size(), stdout);
@@ -127,17 +118,12 @@ int main(int argc, char** argv) {
     Options options;
     if (const auto status = parseArguments(argc, argv, options))
         return *status;
-    std::ifstream file;
-    if (!options.file.empty()) {
-        file.open(options.file);
-        if (!file) {
-            std::cerr << "tabrel-solve: cannot read " << options.file << '\n';
-            return 1;
-        }
-    }
     const auto start = std::chrono::steady_clock::now();
+    const auto text = tool::readInput("tabrel-solve", options.file);
+    if (!text)
+        return 1;
     Tally tally;
-    solveAll(options.file.empty() ? std::cin : file, options, tally);
+    solveAll(*text, options, tally);
     std::fflush(stdout);
     const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - start;
     std::fprintf(stderr, "%ld puzzles, %ld solved, %.3f s\n", tally.puzzles, tally.solved,

@@ -61,14 +61,14 @@ int partnerOf(int cell, Symmetry symmetry) {
     return symmetry == Symmetry::Rotate180 ? Cells - 1 - cell : cell;
 }
 
-Board minimalPuzzle(Random& random, Symmetry symmetry) {
-    return emptied(randomGrid(random), random, symmetry);
-}
-
-std::optional<Board> generatePuzzle(Random& random, Level level, Symmetry symmetry, int attempts) {
+std::optional<Board> puzzleAtLevel(Random& random, Level level, Symmetry symmetry,
+                                   const std::atomic<bool>& cancel,
+                                   std::chrono::steady_clock::duration giveUpAfter) {
+    const auto start = std::chrono::steady_clock::now();
     Board grid{};
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        if (attempt % PassesPerGrid == 0)
+    for (int pass = 0; !cancel && std::chrono::steady_clock::now() - start < giveUpAfter;
+         pass = (pass + 1) % PassesPerGrid) {
+        if (pass == 0)
             grid = randomGrid(random);
         const Board puzzle = emptied(grid, random, symmetry);
         if (isAtLevel(puzzle, level))

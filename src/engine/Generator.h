@@ -8,6 +8,8 @@
 #include "engine/Random.h"
 #include "engine/Step.h"
 
+#include <atomic>
+#include <chrono>
 #include <optional>
 #include <string_view>
 
@@ -24,16 +26,18 @@ std::optional<Symmetry> symmetryNamed(std::string_view name);
 // centre.
 int partnerOf(int cell, Symmetry symmetry);
 
-// A puzzle with one solution and givens that follow the symmetry, minimal: no
-// given can be taken away with its partner without a second solution.
-Board minimalPuzzle(Random& random, Symmetry symmetry);
+// How long puzzleAtLevel tries, unless told otherwise, before it gives up: far
+// longer than any level takes, short enough for someone waiting at a window.
+inline constexpr std::chrono::seconds GiveUpAfter{30};
 
-// A puzzle as minimalPuzzle makes them whose rating (Rating.h, the puzzle known
-// to be unique) is exactly `level`. Each attempt makes and rates one minimal
-// puzzle; none when `attempts` of them were all at other levels, so a caller
-// that must be able to stop (a window's worker thread) asks for a few hundred
-// at a time and checks between calls. The same Random state and arguments give
-// the same puzzle.
-std::optional<Board> generatePuzzle(Random& random, Level level, Symmetry symmetry, int attempts);
+// A puzzle with one solution and givens that follow the symmetry, minimal (no
+// given can be taken away with its partner without a second solution), whose
+// rating (Rating.h, the puzzle known to be unique) is exactly `level`. None once
+// `cancel` is set or `giveUpAfter` has passed, both checked between attempts of
+// a few milliseconds, so a worker thread stops soon. The same Random state and
+// arguments give the same puzzle.
+std::optional<Board> puzzleAtLevel(Random& random, Level level, Symmetry symmetry,
+                                   const std::atomic<bool>& cancel,
+                                   std::chrono::steady_clock::duration giveUpAfter = GiveUpAfter);
 
 } // namespace engine

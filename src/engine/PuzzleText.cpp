@@ -9,6 +9,20 @@ namespace {
 
 constexpr std::string_view EmptyMarks = ".0-_*";
 constexpr std::string_view Blanks = " \t";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+// The first line of `text`, without its '\n', which is taken off `text` with it.
+std::string_view takeLine(std::string_view& text) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    return line;
+}
+
+bool isBlankOrComment(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t\r");
+    return first == std::string_view::npos || line[first] == '#';
+}
 
 bool isCell(char ch) {
     return (ch >= '1' && ch <= '9') || EmptyMarks.find(ch) != std::string_view::npos;
@@ -88,9 +102,7 @@ PuzzleReading readPuzzle(std::string_view text) {
     std::vector<CellLine> lines;
     int number = 0;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string kept = cellsOfLine(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        const std::string kept = cellsOfLine(takeLine(text));
         ++number;
         if (kept.empty() || isRuleLine(kept))
             continue;
@@ -121,6 +133,20 @@ std::optional<Board> parseCollectionLine(std::string_view line) {
     if (!rest.empty() && rest != "\r" && Blanks.find(rest.front()) == std::string_view::npos)
         return std::nullopt;
     return parseLine(line.substr(0, Cells));
+}
+
+std::vector<TextLine> contentLines(std::string_view text) {
+    if (text.starts_with(ByteOrderMark))
+        text.remove_prefix(ByteOrderMark.size());
+    std::vector<TextLine> lines;
+    for (long number = 1; !text.empty(); ++number) {
+        std::string_view line = takeLine(text);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (!isBlankOrComment(line))
+            lines.push_back({number, line});
+    }
+    return lines;
 }
 
 } // namespace engine

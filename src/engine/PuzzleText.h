@@ -1,6 +1,6 @@
 // Puzzles as text: the one-line form of 81 characters that files, the command
-// line and the clipboard use, the nine-line picture people paste, and the rRcC
-// names of cells in explanations.
+// line and the clipboard use, the lines of a file of them, the nine-line
+// picture people paste, and the rRcC names of cells in explanations.
 #pragma once
 
 #include "engine/Grid.h"
@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace engine {
 
@@ -37,5 +38,16 @@ PuzzleReading readPuzzle(std::string_view text);
 // them, then the end of the line or a blank and anything (a rating, a name).
 // None for any other line.
 std::optional<Board> parseCollectionLine(std::string_view line);
+
+// A line of a file of puzzles that holds something.
+struct TextLine {
+    long number;           // counting every line of the file from 1
+    std::string_view text; // without its line end
+};
+
+// The lines of a file's whole `text` in order, but for blank lines and "#"
+// comments (the "#" first after any blanks). A UTF-8 byte order mark at the
+// start and the CR of a CRLF line end are dropped.
+std::vector<TextLine> contentLines(std::string_view text);
 
 } // namespace engine

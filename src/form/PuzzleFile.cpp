@@ -11,13 +11,6 @@
 
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
-bool isBlankOrComment(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(" \t\r");
-    return first == std::string_view::npos || line[first] == '#';
-}
-
 std::optional<std::string> storedBoardOf(std::string_view line) {
     const auto board = engine::parseCollectionLine(line);
     if (!board || engine::solve(*board).solutions == 0)
@@ -43,16 +36,9 @@ std::string writeWhole(const std::filesystem::path& file, std::string_view text)
 } // namespace
 
 PuzzleLines puzzleLines(std::string_view text) {
-    if (text.starts_with(ByteOrderMark))
-        text.remove_prefix(ByteOrderMark.size());
     PuzzleLines lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (isBlankOrComment(line))
-            continue;
-        if (auto d1 = storedBoardOf(line))
+    for (const engine::TextLine& line : engine::contentLines(text)) {
+        if (auto d1 = storedBoardOf(line.text))
             lines.boards.push_back(std::move(*d1));
         else
             ++lines.notPuzzles;

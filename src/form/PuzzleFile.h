@@ -20,8 +20,8 @@ struct PuzzleLines {
     int notPuzzles = 0;
 };
 
-// The puzzles of a collection's text: every line engine::parseCollectionLine
-// reads whose board has a solution. A UTF-8 byte order mark and CRs are ignored.
+// The puzzles of a collection's text: every line of engine::contentLines that
+// engine::parseCollectionLine reads and whose board has a solution.
 PuzzleLines puzzleLines(std::string_view text);
 // A puzzle file: a "#" header line, then each board (stored-board text) as one
 // line of 81 characters, "." for an empty cell.

@@ -5,22 +5,10 @@
 
 #include <QMetaObject>
 
-namespace {
-
-// Attempts per call of the generator: a few milliseconds, so a stop is seen soon.
-constexpr int AttemptsPerCall = 50;
-
-} // namespace
-
 std::optional<engine::Board> PuzzleMaker::makeAtLevel(engine::Level level, std::uint64_t seed,
                                                       const std::atomic<bool>& stop) {
     engine::Random random(seed);
-    const auto deadline = std::chrono::steady_clock::now() + GiveUpAfter;
-    while (!stop && std::chrono::steady_clock::now() < deadline)
-        if (auto puzzle =
-                engine::generatePuzzle(random, level, engine::Symmetry::Rotate180, AttemptsPerCall))
-            return puzzle;
-    return std::nullopt;
+    return engine::puzzleAtLevel(random, level, engine::Symmetry::Rotate180, stop);
 }
 
 PuzzleMaker::PuzzleMaker(Make make, QObject* parent) : QObject(parent), make_(std::move(make)) {}

@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -20,10 +19,8 @@ public:
     using Make = std::function<std::optional<engine::Board>(engine::Level level, std::uint64_t seed,
                                                             const std::atomic<bool>& stop)>;
 
-    // How long makeAtLevel tries before it gives up.
-    static constexpr std::chrono::seconds GiveUpAfter{30};
     // A unique puzzle of exactly `level` (engine::rate), rotationally symmetric;
-    // none after GiveUpAfter without one.
+    // none after engine::GiveUpAfter without one.
     static std::optional<engine::Board> makeAtLevel(engine::Level level, std::uint64_t seed,
                                                     const std::atomic<bool>& stop);
 

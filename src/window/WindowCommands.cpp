@@ -1,6 +1,7 @@
 // The window's commands: the menu bar's table, the buttons' keys, the play
 // grid's keys, and the menu commands that need the toolkit (the puzzle maker,
 // the clipboard and the file dialog) before they hand over to the form.
+#include "engine/Generator.h"
 #include "engine/PuzzleText.h"
 #include "entry/KeyCodes.h"
 #include "window/Advisor.h"
@@ -145,7 +146,7 @@ void MainWindow::showMadePuzzle(Level level, const std::optional<engine::Board>&
     if (puzzle)
         form_.showNewPuzzle(engine::formatLine(*puzzle));
     else
-        form_.tellNoNewPuzzle(level, PuzzleMaker::GiveUpAfter.count());
+        form_.tellNoNewPuzzle(level, engine::GiveUpAfter.count());
 }
 
 void MainWindow::copyPuzzle() {

@@ -1,5 +1,6 @@
-// Puzzles read from pasted text and from collection lines: every accepted form
-// gives the same board, every other text says what is wrong with it.
+// Puzzles read from pasted text, from collection lines and from the lines of a
+// file: every accepted form gives the same board, every other text says what is
+// wrong with it.
 #include "EngineText.h"
 #include "engine/Solver.h"
 
@@ -133,6 +134,18 @@ TEST(ParseCollectionLine, TakesThePuzzleBeforeARatingOrNameColumn) {
             EXPECT_EQ(formatLine(*board), Puzzle);
         }
     }
+}
+
+// Blank lines and comments go, indented ones too; the others keep their number
+// in the file, without a byte order mark before them or the CR of a CRLF.
+TEST(ContentLines, KeepsEachLineButBlanksAndCommentsWithItsNumber) {
+    std::vector<std::pair<long, std::string_view>> lines;
+    for (const TextLine& line : contentLines("\xEF\xBB\xBF"
+                                             "first\r\n# note\n\n \t\r\n  # note\n"
+                                             "second # no note\n\tthird"))
+        lines.emplace_back(line.number, line.text);
+    EXPECT_EQ(lines, (std::vector<std::pair<long, std::string_view>>{
+                         {1, "first"}, {6, "second # no note"}, {7, "\tthird"}}));
 }
 
 // An empty board but for `digit` in each of the named cells ("r1c1 r1c6").

@@ -6,11 +6,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 struct ToolRun {
     int status; // the exit status; -1 when the tool did not exit normally
@@ -22,22 +20,15 @@ inline std::string contentsOf(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-inline std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // Runs `program` with `arguments` (shell words) on `input` as standard input.
+// The arguments come after the run's own redirections, so that a redirection
+// among them ("> /dev/full") wins.
 inline ToolRun runTool(const std::string& program, const std::string& arguments,
                        const std::string& input) {
     const std::string base = ::testing::TempDir() + "tabrel-tool-" + std::to_string(::getpid());
     std::ofstream(base + ".in") << input;
     const int status = std::system(
-        (program + " " + arguments + " <" + base + ".in >" + base + ".out 2>" + base + ".err")
-            .c_str());
+        (program + " <" + base + ".in >" + base + ".out 2>" + base + ".err " + arguments).c_str());
     ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(base + ".out"),
                 contentsOf(base + ".err")};
     for (const char* file : {".in", ".out", ".err"})
