@@ -49,6 +49,9 @@ struct CheckBox {
     short value = 0; // 0 unchecked, anything else checked
 };
 
+// The pages of the tab area, numbered as the window shows them.
+enum class Page { Play = 0, Entry = 1 }; // "Play Game", "Add a New Game"
+
 struct TabArea {
-    int tab = 0; // the page shown, 0 = "Play Game"
+    Page tab = Page::Play; // the page shown
 };

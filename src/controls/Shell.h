@@ -2,6 +2,9 @@
 // with its toolkit; tests implement them with a scripted fake.
 #pragma once
 
+#include "controls/Controls.h"
+#include "controls/Runner.h"
+
 #include <chrono>
 #include <string>
 
@@ -29,6 +32,8 @@ public:
     virtual MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                              const std::string& caption) = 0;
     virtual void beep() = 0;
-    // Brings a page of the tab area to the front, 0 = "Play Game".
-    virtual void showTab(int tab) = 0;
+    // Brings a page of the tab area to the front.
+    virtual void showTab(Page page) = 0;
+    // Where engine work runs off the window's thread.
+    virtual Runner& runner() = 0;
 };

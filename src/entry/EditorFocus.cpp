@@ -2,12 +2,6 @@
 // each handler runs once per real change of owner, whoever caused the change.
 #include "entry/EntryGrid.h"
 
-namespace {
-
-constexpr int EntryTab = 1; // "Add a New Game"
-
-} // namespace
-
 void EntryGrid::focusMovedTo(Focus owner) {
     if (owner == focus_)
         return;
@@ -29,7 +23,7 @@ void EntryGrid::focusLeft(Focus owner) {
 }
 
 bool EntryGrid::Text1_SetFocus() {
-    if (pages_.tab != EntryTab || !Text1.visible())
+    if (pages_.tab != Page::Entry || !Text1.visible())
         return false;
     focusMovedTo(Focus::Text1);
     if (onFocusTaken)

@@ -17,6 +17,11 @@ Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
     analysis_.onPlaced = [this](std::string_view text) { entry_.Text1.setText(std::string(text)); };
 }
 
+Frm_TaBrel::~Frm_TaBrel() {
+    for (const JobKind kind : {JobKind::Hint, JobKind::EntryCheck, JobKind::NewPuzzle})
+        shell_.runner().cancel(kind);
+}
+
 Frm_TaBrel::Controls Frm_TaBrel::controls() {
     return {play_.Grid1,   play_.Grid3, entry_.Grid2, entry_.Text1, Text2,
             entry_.Check1, DataCombo1,  SSTab2,       PlayStatus,   EntryStatus};
@@ -28,6 +33,7 @@ void Frm_TaBrel::Form_Load() {
     listGames();
     entry_.EditorDetached = true;
     Command2_Click();
+    checkEntry();
 }
 
 void Frm_TaBrel::Command2_Click() {
@@ -154,8 +160,8 @@ void Frm_TaBrel::Cmd_findodd_Click() {
     runAlone([this] {
         autoPlayPasses_ = 0;
         StopFlag = false;
-        SSTab2.tab = 0;
-        shell_.showTab(0);
+        SSTab2.tab = Page::Play;
+        shell_.showTab(Page::Play);
         const AutoPlayOutcome outcome = analysis_.autoPlay(shell_, StopFlag);
         autoPlayPasses_ = outcome.passes;
         showIfAny(autoPlayMessage(outcome));
@@ -173,20 +179,6 @@ void Frm_TaBrel::Form_Unload() {
 
 void Frm_TaBrel::Command9_Click() {
     show(boardCheckMessage(analysis_.checkBoard()));
-}
-
-void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool apply) {
-    if (!question.holdsFor(play_))
-        return;
-    if (apply && !solving_)
-        applyHint(play_, hint);
-    PlayStatus.show(hintLine(hint), hintHighlights(hint));
-}
-
-void Frm_TaBrel::takeEntryVerdict(const EntryReading& reading,
-                                  const std::optional<EntryVerdict>& verdict) {
-    if (reading.revision == entry_.Grid2.textRevision())
-        EntryStatus.show(entryLine(reading, verdict), repeatHighlights(reading));
 }
 
 MsgAnswer Frm_TaBrel::show(const Message& message) {

@@ -12,6 +12,7 @@
 #include "controls/DropDownList.h"
 #include "controls/Shell.h"
 #include "controls/StatusLine.h"
+#include "controls/TextWatch.h"
 #include "engine/Step.h"
 #include "entry/EntryCheck.h"
 #include "entry/EntryGrid.h"
@@ -29,6 +30,8 @@ public:
     // The stored games are kept in `programFolder`; with none the form has no
     // store: the list stays empty and no file is touched.
     explicit Frm_TaBrel(Shell& shell, std::filesystem::path programFolder = {});
+    // No job started for the form delivers after it has gone.
+    ~Frm_TaBrel();
     Frm_TaBrel(const Frm_TaBrel&) = delete;
     Frm_TaBrel& operator=(const Frm_TaBrel&) = delete;
 
@@ -100,12 +103,17 @@ public:
     void onEditorFocusTaken(std::function<void()> taken) { entry_.onFocusTaken = std::move(taken); }
 
     // Puzzles from the menu, the keyboard, the clipboard and files (PuzzleCommands.cpp).
+    // "New ... Puzzle": a puzzle of `level` (engine::puzzleAtLevel) is made off
+    // the window's thread and shown as showNewPuzzle shows it, or a message says
+    // none came; nothing while one is being made.
+    void askNewPuzzle(engine::Level level);
+    bool makingPuzzle() const;
+    // Raised when a puzzle starts or stops being made.
+    std::function<void()> onMakingPuzzle;
     // Puts `board` (81 characters, "1"-"9" a given) on the play grid as a new
     // puzzle (PlaySide::showNewPuzzle). During a run of "Update", "Clue" or "Auto
     // Play" it stops the run and waits for its end.
     void showNewPuzzle(std::string_view board);
-    // Says that no puzzle of `level` turned up in `seconds` of trying.
-    void tellNoNewPuzzle(engine::Level level, long seconds);
     // A key typed on the focused play grid. "1"-"9" goes into Text2 and is put in
     // as by "Put In the Grid"; "0", space and Backspace put in an emptied Text2.
     // Those keys are swallowed (KeyAscii becomes 0); any other is left alone.
@@ -126,19 +134,23 @@ public:
     // Each pair a key and what it does.
     void showShortcuts(const std::vector<std::pair<std::string, std::string>>& keys);
 
-    // Hints and the live check come in halves, so that the engine's share may
-    // run off the window's thread: the question reads the board, answerHint or
-    // judgeEntry (entry) works on the copy, and the answer is shown only while
-    // the board is the one asked about. takeHint shows the hint in PlayStatus
-    // and, with `apply` ("Apply Hint") and no run under way, makes its step.
-    HintQuestion hintQuestion() { return askHint(play_, analysis_); }
-    void takeHint(const HintQuestion& question, const Hint& hint, bool apply);
-    void showHintPending() { PlayStatus.show(pendingHintLine()); }
-    EntryReading entryQuestion() const { return readEntry(entry_.Grid2); }
-    // No verdict yet: the line says the solutions are being counted.
-    void takeEntryVerdict(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
+    // "Hint", or with `apply` "Apply Hint": the engine's next step for the board
+    // shown (answerHint, off the window's thread) in PlayStatus, with `apply` and
+    // no run under way also made. An answer for a board that has changed since
+    // is dropped; while the answer is late the line says it is looking.
+    void askForHint(bool apply);
 
 private:
+    // Hints and the live check come in halves, so that the engine's share may
+    // run off the window's thread: the board is read on the window's thread,
+    // the engine works on the copy, and its answer is shown only while the
+    // board is the one asked about.
+    void takeHint(const HintQuestion& question, const Hint& hint, bool apply);
+    // The live check of Grid2 as it stands, judged off the window's thread.
+    void checkEntry();
+    // No verdict yet: the line says the solutions are being counted.
+    void takeEntryVerdict(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
+    void takeNewPuzzle(engine::Level level, const std::optional<engine::Board>& puzzle);
     void tellRollBack(std::string_view command, const SweepOutcome& outcome);
     MsgAnswer show(const Message& message);
     void showIfAny(const std::optional<Message>& message);
@@ -161,6 +173,7 @@ private:
     StatusLine PlayStatus{{&play_.Grid1, &play_.Grid3}, StatusLine::Lasts::UntilTextsChange};
     // Each change of Grid2 asks for a new line.
     StatusLine EntryStatus{{&entry_.Grid2}, StatusLine::Lasts::UntilReplaced};
+    TextWatch entryTyped_{entry_.Grid2, [this] { checkEntry(); }};
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
     bool unloading_ = false;
     int autoPlayPasses_ = 0;

@@ -6,12 +6,6 @@
 #include "form/Frm_TaBrel.h"
 #include "form/PuzzleFile.h"
 
-namespace {
-
-constexpr int EntryTab = 1; // "Add a New Game"
-
-} // namespace
-
 void Frm_TaBrel::showNewPuzzle(std::string_view board) {
     if (solving_) {
         waitingPuzzle_ = std::string(board);
@@ -19,10 +13,6 @@ void Frm_TaBrel::showNewPuzzle(std::string_view board) {
         return;
     }
     leaveEditorAfterLoading(play_.showNewPuzzle(board));
-}
-
-void Frm_TaBrel::tellNoNewPuzzle(engine::Level level, long seconds) {
-    show(noNewPuzzleMessage(level, seconds));
 }
 
 void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {
@@ -37,7 +27,7 @@ void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {
 }
 
 std::string Frm_TaBrel::copyPuzzle() const {
-    return digitLine(SSTab2.tab == EntryTab ? entry_.Grid2 : play_.Grid3, '.');
+    return digitLine(SSTab2.tab == Page::Entry ? entry_.Grid2 : play_.Grid3, '.');
 }
 
 void Frm_TaBrel::pastePuzzle(std::string_view text) {
@@ -51,7 +41,7 @@ void Frm_TaBrel::pastePuzzle(std::string_view text) {
         return;
     }
     const std::string line = engine::formatLine(*reading.board);
-    if (SSTab2.tab == EntryTab)
+    if (SSTab2.tab == Page::Entry)
         entry_.typeBoard(line);
     else
         showNewPuzzle(line);

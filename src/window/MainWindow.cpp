@@ -2,7 +2,6 @@
 // the buttons to the form.
 #include "window/MainWindow.h"
 
-#include "window/Advisor.h"
 #include "window/CellEditor.h"
 #include "window/GridView.h"
 #include "window/ShownPage.h"
@@ -85,12 +84,13 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     layout->setSizeConstraint(QLayout::SetFixedSize);
     bindKeys();
 
+    bindLine(playLine_, controls_.PlayStatus, {Grid1, Grid3});
+    bindLine(entryLine_, controls_.EntryStatus, {Grid2});
     shell_.attach(this, SSTab2);
     form_.Form_Load();
-    advisor_ = new Advisor(form_, Grid1, Grid3, Grid2, playLine_, entryLine_, this);
 }
 
-// The views and the advisor watch the form's grids and lines, so they go while
+// The views watch the form's grids and lines, so they go while
 // the form is still there; QWidget would delete them only after it.
 MainWindow::~MainWindow() {
     const QObjectList parts = children();
@@ -226,4 +226,17 @@ void MainWindow::bindGameList() {
                 list.setText(text.toStdString());
         });
     show();
+}
+
+// The marks live beside the cells, so a new line repaints its grids.
+void MainWindow::bindLine(QLabel* label, StatusLine& line, std::initializer_list<GridView*> grids) {
+    QList<GridView*> views(grids);
+    for (GridView* grid : views)
+        grid->showHighlightsOf(&line);
+    line.onChanged = [label, &line, views] {
+        label->setText(QString::fromStdString(line.text()));
+        label->setToolTip(label->text());
+        for (GridView* grid : views)
+            grid->viewport()->update();
+    };
 }

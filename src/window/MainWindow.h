@@ -4,14 +4,12 @@
 
 #include "form/Frm_TaBrel.h"
 #include "window/GameMenu.h"
-#include "window/PuzzleMaker.h"
 #include "window/QtShell.h"
 
 #include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
-class Advisor;
 class GridView;
 class QCheckBox;
 class QComboBox;
@@ -56,7 +54,10 @@ private:
     std::vector<MenuTable> menus();
     void bindKeys();
     void newPuzzle(engine::Level level);
-    void showMadePuzzle(engine::Level level, const std::optional<engine::Board>& puzzle);
+    // While a puzzle is made the entries wait, greyed, with a busy cursor.
+    void showMaking();
+    // The label shows the line's text, also as its tooltip, and the grids its marks.
+    void bindLine(QLabel* label, StatusLine& line, std::initializer_list<GridView*> grids);
     void copyPuzzle();
     void pastePuzzle();
     void importPuzzles();
@@ -76,6 +77,4 @@ private:
     QComboBox* DataCombo1 = nullptr;
     QLabel* playLine_ = nullptr;  // under the play grid: hints and roll-backs
     QLabel* entryLine_ = nullptr; // under the entry grid: the live check
-    Advisor* advisor_ = nullptr;
-    PuzzleMaker maker_;
 };

@@ -37,9 +37,9 @@ void QtShell::beep() {
     QApplication::beep();
 }
 
-void QtShell::showTab(int tab) {
+void QtShell::showTab(Page page) {
     if (tabs_)
-        tabs_->setCurrentIndex(tab);
+        tabs_->setCurrentIndex(static_cast<int>(page));
 }
 
 std::chrono::system_clock::time_point QtShell::now() {

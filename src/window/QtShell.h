@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/Shell.h"
+#include "window/BackgroundRunner.h"
 
 class QTabWidget;
 class QWidget;
@@ -15,7 +16,8 @@ public:
                      const std::string& caption) override;
     void yield() override;
     void beep() override;
-    void showTab(int tab) override;
+    void showTab(Page page) override;
+    Runner& runner() override { return runner_; }
     std::chrono::system_clock::time_point now() override;
 
 protected:
@@ -24,4 +26,5 @@ protected:
 private:
     QWidget* window_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    BackgroundRunner runner_;
 };

@@ -1,10 +1,7 @@
 // The window's commands: the menu bar's table, the buttons' keys, the play
 // grid's keys, and the menu commands that need the toolkit (the puzzle maker,
 // the clipboard and the file dialog) before they hand over to the form.
-#include "engine/Generator.h"
-#include "engine/PuzzleText.h"
 #include "entry/KeyCodes.h"
-#include "window/Advisor.h"
 #include "window/GridView.h"
 #include "window/MainWindow.h"
 
@@ -16,7 +13,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <chrono>
 
 namespace {
 
@@ -87,11 +83,11 @@ std::vector<MenuTable> MainWindow::menus() {
          }},
         {"&Help",
          {
-             {"&Hint", {Qt::Key_H}, KeyScope::Grids, [this] { advisor_->askHint(false); }},
+             {"&Hint", {Qt::Key_H}, KeyScope::Grids, [this] { form_.askForHint(false); }},
              {"A&pply Hint",
               {QKeySequence(Qt::SHIFT | Qt::Key_H)},
               KeyScope::Grids,
-              [this] { advisor_->askHint(true); }},
+              [this] { form_.askForHint(true); }},
              {},
              {"&Keyboard Shortcuts",
               {},
@@ -115,9 +111,7 @@ void MainWindow::bindKeys() {
         form_.Grid3_KeyPress(code);
         return code == 0;
     };
-    maker_.onMade = [this](Level level, const std::optional<engine::Board>& puzzle) {
-        showMadePuzzle(level, puzzle);
-    };
+    form_.onMakingPuzzle = [this] { showMaking(); };
     chooseFile = [this](bool saving) {
         const QString filter = tr("Puzzle files (*.txt *.sdm);;All files (*)");
         return saving
@@ -126,27 +120,24 @@ void MainWindow::bindKeys() {
     };
 }
 
-// One puzzle at a time: the entries wait, greyed, with a busy cursor, until it comes.
+// One puzzle at a time; Ctrl+N moves to the level asked for.
 void MainWindow::newPuzzle(Level level) {
-    const auto seed = static_cast<std::uint64_t>(shell_.now().time_since_epoch().count());
-    if (!maker_.start(level, seed))
+    if (form_.makingPuzzle())
         return;
-    for (Level each : {Level::Easy, Level::Medium, Level::Hard, Level::Expert}) {
-        auto* action = findChild<QAction*>(newPuzzleAction(each));
-        action->setEnabled(false);
-        action->setShortcuts(each == level ? QList{RepeatLevelKey} : QList<QKeySequence>{});
-    }
-    setCursor(Qt::BusyCursor);
+    for (Level each : {Level::Easy, Level::Medium, Level::Hard, Level::Expert})
+        findChild<QAction*>(newPuzzleAction(each))
+            ->setShortcuts(each == level ? QList{RepeatLevelKey} : QList<QKeySequence>{});
+    form_.askNewPuzzle(level);
 }
 
-void MainWindow::showMadePuzzle(Level level, const std::optional<engine::Board>& puzzle) {
-    unsetCursor();
+void MainWindow::showMaking() {
+    const bool making = form_.makingPuzzle();
     for (Level each : {Level::Easy, Level::Medium, Level::Hard, Level::Expert})
-        findChild<QAction*>(newPuzzleAction(each))->setEnabled(true);
-    if (puzzle)
-        form_.showNewPuzzle(engine::formatLine(*puzzle));
+        findChild<QAction*>(newPuzzleAction(each))->setEnabled(!making);
+    if (making)
+        setCursor(Qt::BusyCursor);
     else
-        form_.tellNoNewPuzzle(level, engine::GiveUpAfter.count());
+        unsetCursor();
 }
 
 void MainWindow::copyPuzzle() {

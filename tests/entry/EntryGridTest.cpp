@@ -18,7 +18,7 @@ using Focus = EntryGrid::Focus;
 class Entry : public ::testing::Test {
 protected:
     Entry() {
-        pages.tab = 1;
+        pages.tab = Page::Entry;
         entry.EditorDetached = true;
         entry.Text1.setText("5");
         entry.Grid2.setCellSize(500);
@@ -176,11 +176,11 @@ TEST_F(Entry, EditorFocusChangesOnlyForRealAndOnlyOnItsShownPage) {
 
     int requests = 0;
     entry.onFocusTaken = [&] { ++requests; };
-    pages.tab = 0;
+    pages.tab = Page::Play;
     entry.Grid2.setCurrent(0, 0);
     EXPECT_EQ(entry.Text1.rect(), cellRect(0, 0)) << "the placement goes on without the focus";
     EXPECT_EQ(entry.focusOwner(), Focus::Grid2);
-    pages.tab = 1;
+    pages.tab = Page::Entry;
     entry.Grid2.setCurrent(0, 1);
     EXPECT_EQ(entry.focusOwner(), Focus::Text1);
     EXPECT_EQ(requests, 1) << "the window is asked to follow";

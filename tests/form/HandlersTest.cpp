@@ -41,8 +41,8 @@ TEST_F(Handlers, AutoPlayShowsThePlayPageAndTellsTheSecondsOfAWin) {
     shell.everyYield = [&] { shell.clock += std::chrono::milliseconds(10); };
     shell.messages.answerNext(MsgAnswer::Ok);
     form.Cmd_findodd_Click();
-    EXPECT_EQ(shell.tabsShown, std::vector<int>{0});
-    EXPECT_EQ(form.controls().SSTab2.tab, 0);
+    EXPECT_EQ(shell.tabsShown, std::vector<Page>{Page::Play});
+    EXPECT_EQ(form.controls().SSTab2.tab, Page::Play);
     EXPECT_EQ(form.autoPlayPasses(), 4);
     EXPECT_TRUE(isSolution(boardOf(form.controls().Grid3))) << boardOf(form.controls().Grid3);
     const ShownMessage& told = shell.messages.shown().at(0);

@@ -35,7 +35,7 @@ TEST_F(PuzzleCommands, APastedPuzzleBecomesANewGameOnThePlayPage) {
 }
 
 TEST_F(PuzzleCommands, APastedPuzzleIsTypedIntoTheEntryGridOnItsPage) {
-    form.controls().SSTab2.tab = 1;
+    form.controls().SSTab2.tab = Page::Entry;
     form.pastePuzzle(Other);
     EXPECT_EQ(boardOf(form.controls().Grid2), Other);
     EXPECT_EQ(boardOf(form.controls().Grid3), cellsOf(BuiltInBoard))
@@ -57,10 +57,11 @@ TEST_F(PuzzleCommands, TextThatIsNoPuzzleIsToldAndChangesNothing) {
         {"repeat", repeat,
          "The pasted puzzle has 5 twice in row 1, at r1c1 and r1c3, so it has no solution."},
     };
-    for (const int page : {0, 1}) {
+    for (const Page page : {Page::Play, Page::Entry}) {
         form.controls().SSTab2.tab = page;
         for (const auto& [name, text, told] : cases) {
-            SCOPED_TRACE(std::string(name) + (page == 0 ? " on Play Game" : " on Add a New Game"));
+            SCOPED_TRACE(std::string(name) +
+                         (page == Page::Play ? " on Play Game" : " on Add a New Game"));
             shell.messages.answerNext(MsgAnswer::Ok);
             form.pastePuzzle(text);
             EXPECT_TRUE(shell.messages.texts().back().starts_with(told))

@@ -1,4 +1,4 @@
-// The status lines of the form: engine answers that arrive after the board
+// The status lines of the form: engine answers that come late, after the board
 // moved on, or inside a run.
 #include "support/FormFixture.h"
 
@@ -6,34 +6,45 @@ namespace {
 
 using Status = FormTest;
 
-Hint answered(const HintQuestion& question) {
-    return question.known ? *question.known : answerHint(question.position);
-}
-
 // An answer worked out off the window's thread may come after the user changed
 // the board: showing or making it then would speak of another board.
 TEST_F(Status, AnAnswerForAnEarlierBoardIsNeitherShownNorMade) {
-    const HintQuestion question = form.hintQuestion();
-    const Hint hint = answered(question);
-    ASSERT_EQ(hint.end, HintEnd::Step);
-    const EntryReading reading = form.entryQuestion();
+    shell.jobs.hold = true;
+    form.askForHint(true);
     form.controls().Grid3.setText(8, 0, "9");
-    form.controls().Grid2.setText(0, 0, "5");
     const std::string board = boardOf(form.controls().Grid3);
-    form.takeHint(question, hint, true);
-    form.takeEntryVerdict(reading, judgeEntry(reading.board));
+    shell.jobs.finishJobs();
     EXPECT_EQ(boardOf(form.controls().Grid3), board);
     EXPECT_EQ(form.play().HistIdx, 0);
     EXPECT_EQ(form.controls().PlayStatus.text(), "");
-    EXPECT_EQ(form.controls().EntryStatus.text(), "");
+}
+
+// Each change asks anew; only the newest board's verdict shows.
+TEST_F(Status, TheEntryLineSpeaksOfTheNewestBoard) {
+    shell.jobs.hold = true;
+    form.controls().Grid2.setText(0, 0, "5");
+    form.controls().Grid2.setText(0, 1, "5");
+    shell.jobs.beLate();
+    EXPECT_EQ(form.controls().EntryStatus.text(),
+              "2 givens · 5 twice in row 1 (r1c1, r1c2) · counting solutions…");
+    shell.jobs.finishJobs();
+    EXPECT_EQ(form.controls().EntryStatus.text(),
+              "2 givens · 5 twice in row 1 (r1c1, r1c2) · no solution");
+}
+
+TEST_F(Status, ALateHintSaysItIsLookingUntilItComes) {
+    shell.jobs.hold = true;
+    form.askForHint(false);
+    shell.jobs.beLate();
+    EXPECT_EQ(form.controls().PlayStatus.text(), "Looking for a step…");
+    shell.jobs.finishJobs();
+    EXPECT_EQ(form.controls().PlayStatus.text(),
+              "Hidden single: the only place for 8 in box 2 is r1c4");
 }
 
 // A hint made inside a run's yield would record a slot in the middle of the run.
 TEST_F(Status, ApplyHintDuringARunOnlyShowsTheHint) {
-    shell.atYield([&] {
-        const HintQuestion question = form.hintQuestion();
-        form.takeHint(question, answered(question), true);
-    });
+    shell.atYield([&] { form.askForHint(true); });
     form.Command13_Click();
     EXPECT_EQ(form.play().HistIdx, 1) << "the run's own record only";
     EXPECT_NE(form.controls().PlayStatus.text(), "");

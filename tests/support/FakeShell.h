@@ -1,6 +1,7 @@
 // The shell of window-free tests: scripted boxes and yields, recorded beeps and tabs, a set clock.
 #pragma once
 
+#include "support/FakeRunner.h"
 #include "support/MessageScript.h"
 
 #include <chrono>
@@ -12,7 +13,8 @@ public:
     MessageScript messages;
     int beeps = 0;
     int yields = 0;
-    std::vector<int> tabsShown;
+    std::vector<Page> tabsShown;
+    FakeRunner jobs;
     std::chrono::system_clock::time_point clock{std::chrono::seconds(1'800'000'000)};
 
     // Runs `action` inside the next yield that has no earlier action waiting.
@@ -35,7 +37,8 @@ public:
             everyYield();
     }
     void beep() override { ++beeps; }
-    void showTab(int tab) override { tabsShown.push_back(tab); }
+    void showTab(Page page) override { tabsShown.push_back(page); }
+    Runner& runner() override { return jobs; }
     std::chrono::system_clock::time_point now() override { return clock; }
 
 private:

@@ -1,11 +1,13 @@
 // Hints, the entry grid's live line and the roll-back report on the real window:
 // the keys, the status lines and the highlights as the user sees them.
 #include "WindowFixture.h"
-#include "window/NewestAnswer.h"
+#include "window/BackgroundRunner.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <future>
+#include <thread>
 
 namespace {
 
@@ -106,26 +108,53 @@ TEST_F(AdviceWindow, TheLiveLineUnderTheEntryGridFollowsTheTyping) {
     EXPECT_EQ(tint("Grid2", 0, 2), Plain);
 }
 
-// A worker that is still busy must never put its answer over a newer one.
-TEST(NewestAnswerTest, OnlyTheNewestOfTheJobsAskedMeanwhileIsDelivered) {
-    NewestAnswer<int> answers;
-    std::vector<int> delivered;
-    const auto keep = [&](const int& answer) { delivered.push_back(answer); };
-    EXPECT_TRUE(answers.ask([] { return 1; }, keep, 5s)) << "a quick answer comes at once";
+// A job that takes long never holds the window: a click is handled at once,
+// and of the jobs asked for meanwhile only the newest is delivered.
+TEST_F(AdviceWindow, ALongJobLeavesTheWindowLiveAndTheNewestRequestWins) {
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
-    EXPECT_FALSE(answers.ask(
-        [released] {
-            released.wait();
-            return 2;
-        },
-        keep, 10ms));
-    EXPECT_FALSE(answers.ask([] { return 3; }, keep, 5s)) << "waits behind the busy job";
-    EXPECT_FALSE(answers.ask([] { return 4; }, keep, 5s)) << "replaces the job waiting";
+    std::vector<int> delivered;
+    const auto ask = [&](int answer) {
+        startJob<int>(
+            shell.runner(), JobKind::Hint,
+            [released, answer](const std::atomic<bool>&) {
+                released.wait();
+                return answer;
+            },
+            [&delivered](const int& got) { delivered.push_back(got); });
+    };
+    ask(1);
+    QElapsedTimer clock;
+    clock.start();
+    clickCell("Grid3", 4, 4);
+    EXPECT_LT(clock.elapsed(), 50) << "the click waited for the job";
+    EXPECT_EQ(find<GridView>("Grid3")->currentIndex(), cell("Grid3", 4, 4));
+    ask(2);
+    ask(3);
     release.set_value();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return delivered.size() > 1; }, 10000));
-    QTest::qWait(50);
-    EXPECT_EQ(delivered, (std::vector<int>{1, 4}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shell.runner().busy(JobKind::Hint); }, 10000));
+    EXPECT_EQ(delivered, std::vector<int>{3});
+}
+
+// The window may close while a job runs: the job is told to stop, waited for,
+// and delivers nothing.
+TEST(BackgroundRunnerTest, GoingAwayCancelsAndWaitsForTheRunningJob) {
+    std::atomic<bool> running = false, stopped = false;
+    bool delivered = false;
+    {
+        BackgroundRunner runner;
+        runner.start(JobKind::NewPuzzle, [&](const std::atomic<bool>& cancelled) {
+            running = true;
+            while (!cancelled)
+                std::this_thread::yield();
+            stopped = true;
+            return Runner::Deliver([&delivered] { delivered = true; });
+        });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return running.load(); }));
+    }
+    EXPECT_TRUE(stopped);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(delivered);
 }
 
 } // namespace

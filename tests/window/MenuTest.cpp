@@ -163,42 +163,6 @@ TEST_F(MenuTest, ClosingTheWindowWhileAPuzzleIsMadeEndsCleanly) {
     window.close();
 }
 
-// The window and the puzzle's thread end together, whichever is first.
-TEST(PuzzleMakerTest, ClosingWhileAPuzzleIsMadeEndsCleanlyAndReportsNothing) {
-    std::atomic<int> attempts = 0;
-    bool reported = false;
-    {
-        PuzzleMaker maker([&](Level, std::uint64_t, const std::atomic<bool>& stop) {
-            while (!stop)
-                ++attempts;
-            return std::optional<engine::Board>{};
-        });
-        maker.onMade = [&](Level, const std::optional<engine::Board>&) { reported = true; };
-        ASSERT_TRUE(maker.start(Level::Expert, 1));
-        EXPECT_FALSE(maker.start(Level::Easy, 2)) << "a second request while one runs";
-        ASSERT_TRUE(QTest::qWaitFor([&] { return attempts > 0; }));
-    }
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(reported);
-}
-
-// A maker that gives up says so, so that the window can tell the user and take
-// the next request.
-TEST(PuzzleMakerTest, GivingUpIsReportedWithTheLevelAskedFor) {
-    PuzzleMaker maker([](Level, std::uint64_t, const std::atomic<bool>&) {
-        return std::optional<engine::Board>{};
-    });
-    std::optional<Level> reported;
-    maker.onMade = [&](Level level, const std::optional<engine::Board>& puzzle) {
-        EXPECT_FALSE(puzzle);
-        reported = level;
-    };
-    ASSERT_TRUE(maker.start(Level::Hard, 1));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reported.has_value(); }));
-    EXPECT_EQ(reported, Level::Hard);
-    EXPECT_TRUE(maker.start(Level::Easy, 2)) << "free for the next request";
-}
-
 TEST_F(MenuTest, FilesOfPuzzlesGoInAndComeBackOutThroughTheDialog) {
     const std::filesystem::path in = folder.path() / "in.txt";
     const std::filesystem::path out = folder.path() / "out.txt";

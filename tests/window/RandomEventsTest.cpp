@@ -187,8 +187,8 @@ protected:
              form.controls().PlayStatus.text().empty() || !form.controls().PlayStatus.stale()},
             {"Check1",
              find<QCheckBox>("Check1")->isChecked() == (form.controls().Check1.value != 0)},
-            {"page shown",
-             find<QTabWidget>("SSTab2")->currentIndex() == form.controls().SSTab2.tab}};
+            {"page shown", find<QTabWidget>("SSTab2")->currentIndex() ==
+                               static_cast<int>(form.controls().SSTab2.tab)}};
         for (const auto& [what, same] : agrees)
             if (!same)
                 return what;

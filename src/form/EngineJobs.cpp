@@ -1,0 +1,74 @@
+// The form's engine work off the window's thread: hints, the entry grid's live
+// check and new puzzles, each asked on the window's thread, worked out on a
+// copy, and taken back only while it still speaks of the board shown.
+#include "engine/Generator.h"
+#include "engine/PuzzleText.h"
+#include "form/Frm_TaBrel.h"
+
+void Frm_TaBrel::askForHint(bool apply) {
+    const HintQuestion question = askHint(play_, analysis_);
+    if (question.known) {
+        takeHint(question, *question.known, apply);
+        return;
+    }
+    startJob<Hint>(
+        shell_.runner(), JobKind::Hint,
+        [position = question.position](const std::atomic<bool>&) { return answerHint(position); },
+        [this, question, apply](const Hint& hint) { takeHint(question, hint, apply); },
+        [this, question] {
+            if (question.holdsFor(play_))
+                PlayStatus.show(pendingHintLine());
+        });
+}
+
+void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool apply) {
+    if (!question.holdsFor(play_))
+        return;
+    if (apply && !solving_)
+        applyHint(play_, hint);
+    PlayStatus.show(hintLine(hint), hintHighlights(hint));
+}
+
+void Frm_TaBrel::checkEntry() {
+    const EntryReading reading = readEntry(entry_.Grid2);
+    startJob<EntryVerdict>(
+        shell_.runner(), JobKind::EntryCheck,
+        [board = reading.board](const std::atomic<bool>&) { return judgeEntry(board); },
+        [this, reading](const EntryVerdict& verdict) { takeEntryVerdict(reading, verdict); },
+        [this, reading] { takeEntryVerdict(reading, std::nullopt); });
+}
+
+void Frm_TaBrel::takeEntryVerdict(const EntryReading& reading,
+                                  const std::optional<EntryVerdict>& verdict) {
+    if (reading.revision == entry_.Grid2.textRevision())
+        EntryStatus.show(entryLine(reading, verdict), repeatHighlights(reading));
+}
+
+void Frm_TaBrel::askNewPuzzle(engine::Level level) {
+    if (makingPuzzle())
+        return;
+    const auto seed = static_cast<std::uint64_t>(shell_.now().time_since_epoch().count());
+    using Made = std::optional<engine::Board>;
+    startJob<Made>(
+        shell_.runner(), JobKind::NewPuzzle,
+        [level, seed](const std::atomic<bool>& cancelled) {
+            engine::Random random(seed);
+            return engine::puzzleAtLevel(random, level, engine::Symmetry::Rotate180, cancelled);
+        },
+        [this, level](const Made& puzzle) { takeNewPuzzle(level, puzzle); });
+    if (onMakingPuzzle)
+        onMakingPuzzle();
+}
+
+bool Frm_TaBrel::makingPuzzle() const {
+    return shell_.runner().busy(JobKind::NewPuzzle);
+}
+
+void Frm_TaBrel::takeNewPuzzle(engine::Level level, const std::optional<engine::Board>& puzzle) {
+    if (onMakingPuzzle)
+        onMakingPuzzle();
+    if (puzzle)
+        showNewPuzzle(engine::formatLine(*puzzle));
+    else
+        show(noNewPuzzleMessage(level, engine::GiveUpAfter.count()));
+}
