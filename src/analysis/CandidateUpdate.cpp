@@ -16,8 +16,8 @@ namespace {
 
 constexpr int Size = CellGrid::Size;
 constexpr int Cells = Size * Size;
-using Candidates = PlaySide::Candidates;
-using Digits = SweepMemo::CellDigits;
+using CandidateTexts = PlaySide::CandidateTexts;
+using CellDigits = SweepMemo::CellDigits;
 
 // A cell of the play grid with a value above 0, and its text without the
 // surrounding spaces: the "digit" it removes from its neighbours.
@@ -71,7 +71,7 @@ void forEachNeighbour(int row, int col, Visit visit) {
 // The rule as written, on the texts themselves: any text, however long, removes
 // the first occurrence of itself (one character) from each neighbour that is
 // not exactly equal to it.
-void eliminateAsTexts(Candidates& cand, const PlayCells& play) {
+void eliminateAsTexts(CandidateTexts& cand, const PlayCells& play) {
     for (auto& row : cand)
         for (std::string& text : row)
             text = "123456789";
@@ -131,7 +131,7 @@ std::string sweepTexts(PlaySide& side, SweepMemo& memo) {
 // digit 1 to 9. There the rule comes down to digit sets. Reads the grid into
 // `digits`, 0 for a cell without a value above 0; false for a grid that is
 // not plain.
-bool readPlainDigits(const CellGrid& grid, Digits& digits) {
+bool readPlainDigits(const CellGrid& grid, CellDigits& digits) {
     for (int row = 0; row < Size; ++row) {
         for (int col = 0; col < Size; ++col) {
             const std::string& text = grid.text(row, col);
@@ -154,13 +154,14 @@ bool readPlainDigits(const CellGrid& grid, Digits& digits) {
 
 using DigitSet = SweepMemo::DigitSet;
 using DigitSets = std::array<DigitSet, Cells>;
-constexpr DigitSet AllDigits = 0x3FE;
+// Bits 1 to 9, as the play tally numbers digits.
+constexpr DigitSet NineDigitBits = 0x3FE;
 
 // The candidate string of every set: digits ascending, no separators. Built
 // once, before any sweep, so a lookup needs no guard.
-const std::array<std::string, AllDigits + 1> SetTexts = [] {
-    std::array<std::string, AllDigits + 1> all;
-    for (DigitSet s = 0; s <= AllDigits; s += 2)
+const std::array<std::string, NineDigitBits + 1> SetTexts = [] {
+    std::array<std::string, NineDigitBits + 1> all;
+    for (DigitSet s = 0; s <= NineDigitBits; s += 2)
         for (int digit = 1; digit <= 9; ++digit)
             if (s & (1u << digit))
                 all[s].push_back(static_cast<char>('0' + digit));
@@ -181,8 +182,8 @@ bool shareAUnit(int a, int b) {
 
 // Replays, in row order of the filled cells, the removals that reach the empty
 // cell `cell`.
-DigitSet replayRemovals(const Digits& digits, int cell) {
-    DigitSet set = AllDigits;
+DigitSet replayRemovals(const CellDigits& digits, int cell) {
+    DigitSet set = NineDigitBits;
     for (int i = 0; i < Cells; ++i) {
         if (digits[i] == 0)
             continue;
@@ -201,13 +202,13 @@ DigitSet replayRemovals(const Digits& digits, int cell) {
 // it stays in the set throughout, so the set never comes down to one removable
 // digit. Only when every digit is excluded does the order matter, and the
 // removals are replayed for that cell.
-DigitSets candidateSets(const Digits& digits) {
+DigitSets candidateSets(const CellDigits& digits) {
     std::array<DigitSet, Size> inRow{};
     std::array<DigitSet, Size> inCol{};
     std::array<DigitSet, Size> inBox{};
     for (int row = 0; row < Size; ++row) {
         for (int col = 0; col < Size; ++col) {
-            const DigitSet digit = digitSet(digits[row * Size + col]) & AllDigits;
+            const DigitSet digit = digitSet(digits[row * Size + col]) & NineDigitBits;
             inRow[row] |= digit;
             inCol[col] |= digit;
             inBox[row / 3 * 3 + col / 3] |= digit;
@@ -222,7 +223,7 @@ DigitSets candidateSets(const Digits& digits) {
                 continue;
             }
             const DigitSet excluded = inRow[row] | inCol[col] | inBox[row / 3 * 3 + col / 3];
-            sets[i] = static_cast<DigitSet>(AllDigits & ~excluded);
+            sets[i] = static_cast<DigitSet>(NineDigitBits & ~excluded);
             if (sets[i] == 0)
                 sets[i] = replayRemovals(digits, i);
         }
@@ -251,7 +252,7 @@ void showSets(PlaySide& side, const DigitSets& sets, SweepMemo& memo) {
 // A sweep on a plain grid, whose digits memo.playDigits holds: every empty cell
 // down to one candidate receives it.
 std::string sweepDigits(PlaySide& side, SweepMemo& memo) {
-    Digits& digits = memo.playDigits;
+    CellDigits& digits = memo.playDigits;
     const DigitSets sets = candidateSets(digits);
     showSets(side, sets, memo);
     int lastPlaced = 0;

@@ -12,7 +12,7 @@ constexpr int Size = CellGrid::Size;
 constexpr int NoDigit = SweepMemo::NoDigit;
 constexpr int NotADigit = SweepMemo::NotADigit; // always a repetition
 
-using Digits = SweepMemo::CellDigits;
+using CellDigits = SweepMemo::CellDigits;
 
 // A play cell takes part with any value above 0 ("12" and "0.4" included).
 int playDigit(const CellGrid& grid, int row, int col) {
@@ -43,7 +43,7 @@ bool repeats(unsigned& tally, int digit) {
 
 // The cell at which a digit was met for the second time, and the cell where it
 // was met first (the same cell for a value that is no digit).
-struct Repeat {
+struct UnitRepeat {
     bool inBox;
     CellPos first;
     CellPos second;
@@ -55,7 +55,7 @@ CellPos positionOf(int cell) {
 
 // Scans one unit, whose i-th cell (0..8) is cellOf(i), with a fresh tally.
 template <typename CellOf>
-std::optional<Repeat> repeatIn(const Digits& digits, CellOf cellOf, bool inBox) {
+std::optional<UnitRepeat> repeatIn(const CellDigits& digits, CellOf cellOf, bool inBox) {
     unsigned tally = 0;
     std::array<int, NotADigit + 1> seenAt{};
     for (int i = 0; i < Size; ++i) {
@@ -63,7 +63,7 @@ std::optional<Repeat> repeatIn(const Digits& digits, CellOf cellOf, bool inBox) 
         const int digit = digits[cell];
         if (repeats(tally, digit)) {
             const int first = digit == NotADigit ? cell : seenAt[digit];
-            return Repeat{inBox, positionOf(first), positionOf(cell)};
+            return UnitRepeat{inBox, positionOf(first), positionOf(cell)};
         }
         seenAt[digit] = cell;
     }
@@ -72,7 +72,7 @@ std::optional<Repeat> repeatIn(const Digits& digits, CellOf cellOf, bool inBox) 
 
 // Rows, then columns, then boxes: boxes go down the left box column first, and
 // within a box column by column, top to bottom.
-std::optional<Repeat> firstRepeat(const Digits& digits) {
+std::optional<UnitRepeat> firstRepeat(const CellDigits& digits) {
     for (int row = 0; row < Size; ++row)
         if (auto found = repeatIn(
                 digits, [&](int i) { return row * Size + i; }, false))
@@ -93,7 +93,7 @@ std::optional<Repeat> firstRepeat(const Digits& digits) {
 
 // Reads the digit of every cell into `digits`.
 template <typename Read>
-void readDigits(const CellGrid& grid, Read read, Digits& digits) {
+void readDigits(const CellGrid& grid, Read read, CellDigits& digits) {
     for (int row = 0; row < Size; ++row)
         for (int col = 0; col < Size; ++col)
             digits[row * Size + col] = read(grid, row, col);
@@ -104,7 +104,7 @@ void readDigits(const CellGrid& grid, Read read, Digits& digits) {
 // one carries into another bit, so one branch-free pass over the cells decides
 // for the common board that has no repetition; firstRepeat then finds where
 // the ordered scan meets it.
-bool anyRepeat(const Digits& digits) {
+bool anyRepeat(const CellDigits& digits) {
     std::array<unsigned, Size> rowAll{}, rowSum{}, colAll{}, colSum{}, boxAll{}, boxSum{};
     for (int row = 0; row < Size; ++row) {
         for (int col = 0; col < Size; ++col) {
@@ -128,8 +128,8 @@ bool anyRepeat(const Digits& digits) {
 // The grid's digits; the grid is read again only when one of its texts changed
 // since last time.
 template <typename Read>
-const Digits& digitsOf(const CellGrid& grid, Read read, SweepMemo::Reading& reading,
-                       Digits& digits) {
+const CellDigits& digitsOf(const CellGrid& grid, Read read, SweepMemo::Reading& reading,
+                           CellDigits& digits) {
     if (!reading.holdsFor(grid)) {
         readDigits(grid, read, digits);
         reading.takenFrom(grid);
@@ -138,7 +138,7 @@ const Digits& digitsOf(const CellGrid& grid, Read read, SweepMemo::Reading& read
 }
 
 // Where the ordered scan of the digits first meets a repetition, if they have one.
-std::optional<Repeat> firstRepeatIn(const Digits& digits) {
+std::optional<UnitRepeat> firstRepeatIn(const CellDigits& digits) {
     if (!anyRepeat(digits))
         return std::nullopt;
     return firstRepeat(digits);
@@ -147,14 +147,14 @@ std::optional<Repeat> firstRepeatIn(const Digits& digits) {
 // The box pass walks the grid's current cell over the mirror image (c, r) of the
 // cell (r, c) it examines, so it stops there or, having seen every box, at (8, 8).
 // The rows and columns passes leave the current cell alone.
-void leaveCurrentCell(CellGrid& grid, const std::optional<Repeat>& repeat) {
+void leaveCurrentCell(CellGrid& grid, const std::optional<UnitRepeat>& repeat) {
     if (!repeat)
         grid.setCurrent(Size - 1, Size - 1);
     else if (repeat->inBox)
         grid.setCurrent(repeat->second.col, repeat->second.row);
 }
 
-std::optional<Clash> clashOf(Clash::Grid grid, const std::optional<Repeat>& repeat) {
+std::optional<Clash> clashOf(Clash::Grid grid, const std::optional<UnitRepeat>& repeat) {
     if (!repeat)
         return std::nullopt;
     return Clash{grid, repeat->first, repeat->second};
@@ -162,16 +162,16 @@ std::optional<Clash> clashOf(Clash::Grid grid, const std::optional<Repeat>& repe
 
 // The repetitions of both grids, as chkdup's scans meet them.
 struct Scan {
-    std::optional<Repeat> inPlay;
-    std::optional<Repeat> inCandidates; // looked for only when the play grid has none
+    std::optional<UnitRepeat> inPlay;
+    std::optional<UnitRepeat> inCandidates; // looked for only when the play grid has none
 };
 
 Scan scanGrids(const PlaySide& play, SweepMemo& memo) {
-    const Digits& playDigits = digitsOf(play.Grid3, playDigit, memo.playRead, memo.playDigits);
+    const CellDigits& playDigits = digitsOf(play.Grid3, playDigit, memo.playRead, memo.playDigits);
     Scan scan{firstRepeatIn(playDigits), std::nullopt};
     if (scan.inPlay)
         return scan;
-    const Digits& candidates =
+    const CellDigits& candidates =
         digitsOf(play.Grid1, candidateDigit, memo.candidateRead, memo.candidateDigits);
     // After a sweep the settled candidates are the play digits themselves, which
     // were just found free of repetitions.

@@ -12,7 +12,7 @@
 
 struct PlaySide {
     // Row 9 and column 9 never reach a grid.
-    using Candidates = std::array<std::array<std::string, 10>, 10>;
+    using CandidateTexts = std::array<std::array<std::string, 10>, 10>;
 
     CellGrid Grid1; // candidate grid
     CellGrid Grid3; // play grid
@@ -20,7 +20,7 @@ struct PlaySide {
     // showed them in Grid1 too, unless it was taken back. Only the sweeps and
     // "Default Game" write them, and always together with Grid1: the sweeps rely
     // on that to skip the cells whose candidates did not change.
-    Candidates CandArr;
+    CandidateTexts CandArr;
     HistArray HistGrid1;
     HistArray HistGrid3;
     std::int16_t HistIdx = 0; // the slot shown, 0..500
