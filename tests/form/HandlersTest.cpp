@@ -60,19 +60,6 @@ TEST_F(Handlers, AutoPlayOnABoardWithARepeatSaysSoAndRunsNoPass) {
     EXPECT_EQ(form.play().HistIdx, 0);
 }
 
-// The pass under way finishes; a Stop pressed before the run is forgotten.
-TEST_F(Handlers, StopDuringTheSecondPassEndsTheRunAfterIt) {
-    form.Command12_Click();
-    shell.everyYield = [&] {
-        if (form.play().HistIdx >= 4) // Update recorded slot 1, the first pass slots 2 to 4
-            form.Command12_Click();
-    };
-    form.Cmd_findodd_Click();
-    EXPECT_EQ(form.autoPlayPasses(), 2);
-    EXPECT_EQ(form.play().HistIdx, 7);
-    EXPECT_FALSE(isSolution(boardOf(form.controls().Grid3)));
-}
-
 // The window closed as the last pass solved the board: the win is not told, since
 // a box with no window would keep the program from ending.
 TEST_F(Handlers, NoBoxShowsOnceTheFormIsUnloading) {

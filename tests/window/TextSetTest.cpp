@@ -21,30 +21,6 @@ protected:
     }
 };
 
-TEST_F(TextSet, TheDigitBoxTakesASetTextAsTyped) {
-    clickCell("Grid3", 0, 1);
-    edit("Text2")->setText("8");
-    EXPECT_EQ(window.form().controls().Text2.text(), "8");
-    click("Command11");
-    EXPECT_EQ(cell("Grid3", 0, 1).data().toString(), "8");
-    window.form().controls().Text2.setText("3");
-    EXPECT_EQ(edit("Text2")->text(), "3") << "the form's own text is shown";
-}
-
-// The text set is the edit field's: Enter then picks the game it names, as typed.
-TEST_F(TextSet, TheStoredGamesFieldTakesASetTextAndEnterPicksTheGame) {
-    click("Command5");
-    click("Command5");
-    auto* list = find<QComboBox>("DataCombo1");
-    const QString older = list->itemText(1);
-    list->lineEdit()->setText(older);
-    EXPECT_EQ(window.form().controls().DataCombo1.text(), older.toStdString());
-    EXPECT_EQ(window.form().controls().DataCombo1.selected(), -1)
-        << "a text picks nothing by itself";
-    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(window.form().controls().DataCombo1.selected(), 1);
-}
-
 // Choosing a game shows its label first and reports the choice after; the label
 // shown must not undo the choice.
 TEST_F(TextSet, AGameChosenWithTheArrowKeysStaysChosen) {

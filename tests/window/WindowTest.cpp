@@ -1,5 +1,6 @@
 // The real window on Qt's offscreen platform, with real clicks and keys and message
-// boxes answered from a script: the wiring and what the user sees.
+// boxes answered from a script: its controls, the wiring of every button to its
+// handler, the grid model, and the end of a run when the window closes.
 #include "WindowFixture.h"
 #include "support/Solutions.h"
 
@@ -11,15 +12,9 @@
 
 namespace {
 
-TEST_F(WindowTest, StartsWithTheBuiltInPuzzleAndCyanGivens) {
-    EXPECT_EQ(window.windowTitle(), "T A B R E L - The Brain Game From Vardelwick");
-    EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
-    EXPECT_EQ(cell("Grid3", 0, 0).data(Qt::BackgroundRole), QColor(0, 255, 255));
-    EXPECT_EQ(cell("Grid3", 0, 1).data(Qt::BackgroundRole), QColor(255, 255, 255));
-}
-
 // Screen readers and GUI automation find every control by its name.
 TEST_F(WindowTest, EveryControlCarriesItsNameAndCaption) {
+    EXPECT_EQ(window.windowTitle(), "T A B R E L - The Brain Game From Vardelwick");
     // clang-format off
     const std::pair<const char*, const char*> controls[] = {
         {"Cmd_findodd", "Auto Play"}, {"Command2", "Default Game"}, {"Command6", "Restore Game"},
@@ -41,21 +36,48 @@ TEST_F(WindowTest, EveryControlCarriesItsNameAndCaption) {
     EXPECT_EQ(cell("Grid1", 0, 0).data(Qt::AccessibleTextRole), "123456789");
 }
 
-TEST_F(WindowTest, PutInTheGridWritesTheTypedTextIntoTheClickedCell) {
-    clickCell("Grid3", 0, 1);
-    find<QLineEdit>("Text2")->selectAll();
-    QTest::keyClicks(find("Text2"), "8");
-    click("Command11");
-    EXPECT_EQ(cell("Grid3", 0, 1).data().toString(), "8");
-}
-
-// A puzzle being typed on the other page is not the play side's to clear.
-TEST_F(WindowTest, ClearGridsEmptiesThePlayAndCandidateGridsOnly) {
-    window.form().controls().Grid2.setText(0, 0, "4");
-    click("Command7");
-    EXPECT_EQ(shown("Grid3"), std::string(81, '.'));
-    EXPECT_EQ(shown("Grid1"), std::string(81, '.'));
-    EXPECT_EQ(shown("Grid2").substr(0, 1), "4");
+// Each button, clicked, runs its own handler: what that handler does shows.
+TEST_F(WindowTest, EachButtonRunsItsHandler) {
+    const Frm_TaBrel& form = window.form();
+    QAbstractItemModelTester tester(find<GridView>("Grid3")->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto text = [&](int row, int col) { return cell("Grid3", row, col).data().toString(); };
+    const struct {
+        const char* button;
+        std::function<void()> before;
+        std::function<bool()> done;
+    } steps[] = {
+        {"Command11",
+         [&] {
+             clickCell("Grid3", 0, 1);
+             find<QLineEdit>("Text2")->setText("8");
+         },
+         [&] { return text(0, 1) == "8"; }},
+        {"Command1", {}, [&] { return form.play().HistIdx == 1; }},
+        {"Command13", {}, [&] { return form.play().HistIdx == 2; }},
+        {"Command3", {}, [&] { return form.play().HistIdx == 1; }},
+        {"Command4", {}, [&] { return form.play().HistIdx == 2; }},
+        {"Command9", [&] { shell.messages.answerNext(MsgAnswer::Ok); },
+         [&] { return shell.messages.texts().back() == "No Duplicates...Continue it"; }},
+        {"Command12", {}, [&] { return form.stopRequested(); }},
+        {"Command7", {}, [&] { return shown("Grid3") == std::string(81, '.'); }},
+        {"Command2", {}, [&] { return shown("Grid3") == cellsOf(BuiltInBoard); }},
+        {"Cmd_findodd", [&] { shell.messages.answerNext(MsgAnswer::Ok); },
+         [&] { return isSolution(shown("Grid3")) && !form.stopRequested(); }},
+        {"Command5", [&] { window.form().controls().Grid2.setText(0, 0, "4"); },
+         [&] { return find<QComboBox>("DataCombo1")->count() == 1; }},
+        {"Command8", {}, [&] { return shown("Grid2") == std::string(81, '.'); }},
+        {"Command6", {}, [&] { return shown("Grid3") == "4" + std::string(80, '.'); }},
+        {"Command10", [&] { shell.messages.answerNext(MsgAnswer::Yes); },
+         [&] { return find<QComboBox>("DataCombo1")->count() == 0; }},
+    };
+    for (const auto& [button, before, done] : steps) {
+        SCOPED_TRACE(button);
+        if (before)
+            before();
+        click(button);
+        EXPECT_TRUE(done());
+    }
 }
 
 // A view would jump to a cell whose text starts with the typed key; on the entry
@@ -86,74 +108,28 @@ TEST_F(WindowTest, FastEntryTypesARowAndTheEditorFollowsTheArrows) {
     EXPECT_EQ(QApplication::focusWidget(), editor);
 }
 
-// Delete with Yes then leaves the newest game in the edit field.
-TEST_F(WindowTest, APuzzleTypedOnTheEntryPageIsSavedRestoredAndDeleted) {
-    auto* list = find<QComboBox>("DataCombo1");
-    showPage(1);
-    click("Check1");
-    clickCell("Grid2", 0, 0);
-    for (const char c : cellsOf(OtherPuzzle))
-        key(c == '.' ? Qt::Key_Right : Qt::Key(c));
-    clickCell("Grid2", 0, 0); // stores the bottom-right digit
-    click("Command5");
-    click("Command8"); // the newer game is an empty board
-    click("Command5");
-    ASSERT_EQ(list->count(), 2);
-    list->showPopup(); // picks the older game as the user does
-    const QRect older = list->view()->visualRect(list->model()->index(1, 0));
-    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, older.center());
-    click("Command6");
-    EXPECT_EQ(shown("Grid3"), cellsOf(OtherPuzzle));
-    shell.messages.answerNext(MsgAnswer::Yes);
-    click("Command10");
-    EXPECT_EQ(shell.messages.texts().back(), "Are you sure to Delete Game 1");
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->currentIndex(), -1);
-    EXPECT_EQ(list->currentText(), list->itemText(0));
-}
-
-TEST_F(WindowTest, AutoPlaySolvesTheBuiltInPuzzleAndSaysSo) {
-    QAbstractItemModelTester tester(find<GridView>("Grid3")->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
-    shell.messages.answerNext(MsgAnswer::Ok);
-    click("Cmd_findodd");
-    EXPECT_TRUE(isSolution(shown("Grid3"))) << shown("Grid3");
-    EXPECT_EQ(shell.messages.texts().at(0).rfind("Successfully Completed in ", 0), 0u);
-}
-
-TEST_F(WindowTest, StopClickedDuringARunEndsItAfterThePassUnderWay) {
-    shell.everyYield = [&] {
-        if (window.form().play().HistIdx == 4) // the first pass has finished
-            click("Command12");
-    };
-    click("Cmd_findodd");
-    EXPECT_EQ(window.form().autoPlayPasses(), 2);
-    EXPECT_TRUE(shell.messages.shown().empty());
-}
-
-// The run holds main's event loop: closing the window must stop it and end the loop.
-TEST_F(WindowTest, ClosingTheWindowDuringAutoPlayEndsTheEventLoopCleanly) {
-    shell.everyYield = [&] { window.close(); };
-    QTimer::singleShot(0, &window, [&] { click("Cmd_findodd"); });
-    QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(3); });
-    EXPECT_EQ(QApplication::exec(), 0) << "3: the event loop did not end";
-    EXPECT_EQ(window.form().autoPlayPasses(), 0) << "stopped after the starting Update";
-    EXPECT_EQ(window.form().play().HistIdx, 1);
-    EXPECT_TRUE(shell.messages.shown().empty());
-}
-
-// Closed as the last pass solves the board: the win's box would hold the
-// program with no window to show it in.
-TEST_F(WindowTest, ClosingTheWindowAsAutoPlayWinsEndsTheProgramWithoutABox) {
-    shell.everyYield = [&] {
-        if (window.form().FindWin())
-            window.close();
-    };
-    QTimer::singleShot(0, &window, [&] { click("Cmd_findodd"); });
-    QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(3); });
-    EXPECT_EQ(QApplication::exec(), 0) << "3: the event loop did not end";
-    EXPECT_TRUE(isSolution(shown("Grid3"))) << shown("Grid3");
-    EXPECT_TRUE(shell.messages.shown().empty());
+// A run holds main's event loop through its yields: closing the window must stop
+// it and end the loop, and, closed as the last pass solves the board, show no box,
+// which with no window would hold the program.
+TEST(ClosingWindow, DuringAutoPlayEndsTheEventLoopWithoutABox) {
+    for (const bool atTheWin : {false, true}) {
+        SCOPED_TRACE(atTheWin ? "as the run wins" : "at the first yield");
+        ScriptedQtShell shell;
+        TempFolder folder;
+        MainWindow window{shell, QString::fromStdString(folder.path().string())};
+        window.show();
+        shell.everyYield = [&] {
+            if (!atTheWin || window.form().FindWin())
+                window.close();
+        };
+        QTimer::singleShot(0, &window, [&] {
+            QTest::mouseClick(window.findChild<QWidget*>("Cmd_findodd"), Qt::LeftButton);
+        });
+        QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(3); });
+        EXPECT_EQ(QApplication::exec(), 0) << "3: the event loop did not end";
+        EXPECT_EQ(window.form().autoPlayPasses(), atTheWin ? 4 : 0);
+        EXPECT_TRUE(shell.messages.shown().empty());
+    }
 }
 
 } // namespace
