@@ -54,6 +54,10 @@ struct AutoPlayOutcome {
     long long seconds = 0;
 };
 
+// The candidate strings a sweep of "Update" works out from the play grid (its
+// reset and elimination), with nothing placed.
+PlaySide::CandidateTexts sweptCandidates(const CellGrid& play);
+
 // What "Chk.Dup" finds.
 enum class BoardCheck { Duplicates, Win, Neither };
 

@@ -290,6 +290,12 @@ std::string sweepCandidates(PlaySide& side, SweepMemo& memo) {
 
 } // namespace
 
+PlaySide::CandidateTexts sweptCandidates(const CellGrid& play) {
+    PlaySide::CandidateTexts cand;
+    eliminateAsTexts(cand, readPlayGrid(play));
+    return cand;
+}
+
 Analysis::Analysis(PlaySide& play) : play_(play) {}
 
 SweepOutcome Analysis::update(RunHost& host) {

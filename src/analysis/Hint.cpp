@@ -99,6 +99,18 @@ void showMarks(PlaySide& play, const engine::Candidates& marks) {
     }
 }
 
+// The first cell whose shown candidates lack the solution's digit; none when
+// the candidate grid is stale (shows another digit at a filled cell).
+std::optional<int> lostDigitCell(const HintPosition& position, const engine::Board& solution) {
+    if (showsAnotherDigit(position))
+        return std::nullopt;
+    for (int cell = 0; cell < Cells; ++cell)
+        if (position.board[cell] == 0 && position.shown[cell] != 0 &&
+            (position.shown[cell] & engine::digitBit(solution[cell])) == 0)
+            return cell;
+    return std::nullopt;
+}
+
 } // namespace
 
 bool HintQuestion::holdsFor(const PlaySide& play) const {
@@ -133,6 +145,14 @@ Hint answerHint(const HintPosition& position) {
         return ended(HintEnd::NoSolution);
     if (isFull(position.board))
         return ended(HintEnd::Solved);
+    if (const auto cell =
+            solved.solutions == 1 ? lostDigitCell(position, solved.solution) : std::nullopt) {
+        Hint hint = ended(HintEnd::LostDigit);
+        hint.cell = *cell;
+        hint.digit = solved.solution[*cell];
+        hint.solutions = 1;
+        return hint;
+    }
     Hint hint = ended(HintEnd::Stuck);
     hint.solutions = solved.solutions;
     hint.marks = hintMarks(position, solved.solution);

@@ -26,6 +26,7 @@ enum class HintEnd {
     Duplicate,  // a digit repeats, as chkdup sees it
     NoSolution, // the exact solver finds none
     Stuck,      // no technique of the stepper takes a step
+    LostDigit,  // the candidate grid took from `cell` the solution's `digit`
 };
 
 struct Hint {
@@ -34,8 +35,11 @@ struct Hint {
     // The pencil marks the step was found on (Step only; else those of an empty board).
     engine::Candidates marks{engine::Board{}};
     std::optional<Clash> clash; // Duplicate only
-    int digit = 0;              // Duplicate: the digit repeated, 0 for a value that is no digit
-    int solutions = 0;          // Step and Stuck: 1, or 2 for more than one
+    // Duplicate: the digit repeated, 0 for a value that is no digit; LostDigit:
+    // the solution's digit that `cell` (0..80) lacks.
+    int digit = 0;
+    int cell = 0;
+    int solutions = 0; // Step and Stuck: 1, or 2 for more than one
 };
 
 // What the hint asks about one board: the texts' revisions of both grids when it
@@ -54,9 +58,10 @@ struct HintQuestion {
 // Reads the play side; moves no current cell.
 HintQuestion askHint(const PlaySide& play, Analysis& analysis);
 
-// The engine's answer for `position`: NoSolution, Solved, Step or Stuck. Keeps no
-// state, so any thread may call it; on a board the exact solver takes long over
-// (rare, up to about a second) it takes as long.
+// The engine's answer for `position`: NoSolution, Solved, LostDigit (the board
+// has one solution and a candidate string of the candidate grid lacks its digit,
+// the first such cell in reading order), Step or Stuck. Keeps no state, so any
+// thread may call it.
 Hint answerHint(const HintPosition& position);
 
 // The pencil marks of `position`: the candidates its digits leave, narrowed by

@@ -34,17 +34,15 @@ int PlaySide::showAsFreshGame(std::string_view board) {
     }
     // The check walks the current cell over the grid and leaves it on the last cell.
     Grid3.setCurrent(Last, Last);
-    HistIdx = 0;
+    beginGame();
     FILLARRAY();
     return givens;
 }
 
 // Nothing of the game before may come back through "Forward".
 int PlaySide::showNewPuzzle(std::string_view board) {
-    for (int slot = 0; slot < HistArray::Slots; ++slot) {
-        HistGrid1.empty(slot);
-        HistGrid3.empty(slot);
-    }
+    for (int slot = 0; slot < HistArray::Slots; ++slot)
+        emptySlot(slot);
     Grid1.clear();
     showFullCandidates();
     Grid3.clear();

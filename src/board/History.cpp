@@ -11,6 +11,7 @@ void PlaySide::revertTo(std::int16_t slot) {
     HistIdx = slot;
     showHistorySlot();
     ColorMe();
+    historyChanged();
 }
 
 // Slot 99 is a stop of Forward's own rule; the last slot has nothing beyond it.
@@ -28,6 +29,7 @@ void PlaySide::forward() {
         }
     }
     Grid3.setCurrent(CellGrid::Size - 1, CellGrid::Size - 1);
+    historyChanged();
 }
 
 void PlaySide::showHistorySlot() {

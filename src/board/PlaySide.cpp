@@ -4,7 +4,17 @@
 #include "board/CellText.h"
 
 #include <algorithm>
+#include <cassert>
 #include <limits>
+
+namespace {
+
+int checkedSlot(int slot) {
+    assert(slot >= 0 && slot < HistArray::Slots && "history slot out of range");
+    return std::clamp(slot, 0, HistArray::Slots - 1);
+}
+
+} // namespace
 
 // A unit's collected string is long and usually has no space to lose: it is
 // copied only when it does.
@@ -30,6 +40,9 @@ std::string PlaySide::strless(const std::string& text, const std::string& d) {
 void PlaySide::FILLARRAY() {
     HistGrid1.record(HistIdx, Grid1);
     HistGrid3.record(HistIdx, Grid3);
+    labels_[checkedSlot(HistIdx)] = recordLabel_;
+    lastRecorded_ = std::max(lastRecorded_, HistIdx);
+    historyChanged();
 }
 
 void PlaySide::NextHistSlot() {
@@ -39,4 +52,31 @@ void PlaySide::NextHistSlot() {
     }
     HistGrid1.dropOldest();
     HistGrid3.dropOldest();
+    std::rotate(labels_.begin(), labels_.begin() + 1, labels_.end());
+    labels_.back().clear();
+}
+
+const std::string& PlaySide::HistLabel(int slot) const {
+    return labels_[checkedSlot(slot)];
+}
+
+void PlaySide::labelSlot(std::string label) {
+    labels_[checkedSlot(HistIdx)] = std::move(label);
+    historyChanged();
+}
+
+void PlaySide::emptySlot(int slot) {
+    HistGrid1.empty(slot);
+    HistGrid3.empty(slot);
+    labels_[checkedSlot(slot)].clear();
+}
+
+void PlaySide::beginGame() {
+    HistIdx = 0;
+    lastRecorded_ = 0;
+}
+
+void PlaySide::historyChanged() {
+    if (onHistoryChanged)
+        onHistoryChanged();
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,13 +31,28 @@ struct PlaySide {
     static std::int16_t CountStr(std::string& text, std::string_view ch);
     // `text` without its first occurrence of `d`; exactly one character is removed.
     static std::string strless(const std::string& text, const std::string& d);
-    // Records both grids into history slot HistIdx.
+    // Records both grids into history slot HistIdx, labelled with the label set
+    // for records ("" unless setRecordLabel said otherwise).
     void FILLARRAY();
     // Colours both grids from their contents; Grid1 ends current at (8, 8).
     void ColorMe();
     // Moves HistIdx to the next slot for a new record. At the last slot the oldest
     // board is dropped instead, so the newest 501 boards stay reachable.
     void NextHistSlot();
+
+    // What recorded each slot ("Update: 12 placed"); "" where nothing said so.
+    // A label moves with its slot when the oldest is dropped, and goes where the
+    // slot is emptied or recorded again.
+    const std::string& HistLabel(int slot) const;
+    // Labels slot HistIdx.
+    void labelSlot(std::string label);
+    // The label of every slot recorded from now on, until set again: a command
+    // that records several slots (Auto Play) labels each.
+    void setRecordLabel(std::string label) { recordLabel_ = std::move(label); }
+    // The highest slot recorded since the game on the play grid began, 0..500.
+    std::int16_t lastRecorded() const { return lastRecorded_; }
+    // Raised after HistIdx, a recorded slot or a label changed.
+    std::function<void()> onHistoryChanged;
 
     // "Default Game" on the play side: the built-in puzzle with its givens cyan,
     // every candidate string "123456789", history slots 0 to 4 emptied and the
@@ -69,4 +85,12 @@ struct PlaySide {
 private:
     void showHistorySlot();
     void showFullCandidates();
+    void emptySlot(int slot);
+    // A new game: nothing recorded yet beyond slot 0.
+    void beginGame();
+    void historyChanged();
+
+    std::array<std::string, HistArray::Slots> labels_;
+    std::int16_t lastRecorded_ = 0;
+    std::string recordLabel_;
 };

@@ -37,11 +37,9 @@ void writeBuiltInPuzzle(CellGrid& grid) {
 } // namespace
 
 void PlaySide::showBuiltInPuzzle() {
-    HistIdx = 0;
-    for (int slot = 0; slot <= 4; ++slot) {
-        HistGrid1.empty(slot);
-        HistGrid3.empty(slot);
-    }
+    beginGame();
+    for (int slot = 0; slot <= 4; ++slot)
+        emptySlot(slot);
     Grid3.setRow(0);
     Grid3.setCol(0);
     Grid1.clear();

@@ -9,8 +9,8 @@
 #include <optional>
 
 // Each kind has its own lane: at most one job of it runs, and one waits.
-enum class JobKind : std::uint8_t { Hint, EntryCheck, NewPuzzle };
-inline constexpr int JobKinds = 3;
+enum class JobKind : std::uint8_t { Hint, EntryCheck, NewPuzzle, Solution };
+inline constexpr int JobKinds = 4;
 
 class Runner {
 public:

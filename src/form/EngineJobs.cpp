@@ -24,8 +24,8 @@ void Frm_TaBrel::askForHint(bool apply) {
 void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool apply) {
     if (!question.holdsFor(play_))
         return;
-    if (apply && !solving_)
-        applyHint(play_, hint);
+    if (apply && !solving_ && applyHint(play_, hint))
+        play_.labelSlot(appliedHintLabel(hint));
     PlayStatus.show(hintLine(hint), hintHighlights(hint));
 }
 

@@ -18,7 +18,8 @@ Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
 }
 
 Frm_TaBrel::~Frm_TaBrel() {
-    for (const JobKind kind : {JobKind::Hint, JobKind::EntryCheck, JobKind::NewPuzzle})
+    for (const JobKind kind :
+         {JobKind::Hint, JobKind::EntryCheck, JobKind::NewPuzzle, JobKind::Solution})
         shell_.runner().cancel(kind);
 }
 
@@ -42,6 +43,7 @@ void Frm_TaBrel::Command2_Click() {
     for (CellGrid* grid : {&play_.Grid3, &play_.Grid1, &entry_.Grid2})
         grid->setCellSize(CellUnits);
     entry_.Text1.setText(play_.Grid3.text(0, 0));
+    beginGame();
 }
 
 void Frm_TaBrel::Command3_Click() {
@@ -102,6 +104,7 @@ void Frm_TaBrel::listGames() {
 
 void Frm_TaBrel::showStoredBoard(std::string_view board) {
     leaveEditorAfterLoading(play_.showAsFreshGame(board));
+    beginGame();
 }
 
 // The editor was handed every cell's text in turn, then "" for each cell erased:
@@ -144,14 +147,29 @@ void Frm_TaBrel::runAlone(Run run) {
 }
 
 void Frm_TaBrel::Command1_Click() {
-    runAlone([this] { tellRollBack("Update", analysis_.update(shell_)); });
+    runAlone([this] { sweepRun("Update", &Analysis::update); });
 }
 
 void Frm_TaBrel::Command13_Click() {
-    runAlone([this] { tellRollBack("Clue", analysis_.clue(shell_)); });
+    runAlone([this] { sweepRun("Clue", &Analysis::clue); });
 }
 
-void Frm_TaBrel::tellRollBack(std::string_view command, const SweepOutcome& outcome) {
+namespace {
+
+int filledCells(const CellGrid& grid) {
+    int filled = 0;
+    for (int row = 0; row < CellGrid::Size; ++row)
+        for (int col = 0; col < CellGrid::Size; ++col)
+            filled += grid.value(row, col) > 0;
+    return filled;
+}
+
+} // namespace
+
+void Frm_TaBrel::sweepRun(std::string_view command, SweepOutcome (Analysis::*run)(RunHost&)) {
+    const int before = filledCells(play_.Grid3);
+    const SweepOutcome outcome = (analysis_.*run)(shell_);
+    play_.labelSlot(runLabel(command, filledCells(play_.Grid3) - before, outcome.rolledBack));
     if (outcome.rolledBack && outcome.clash)
         PlayStatus.show(rollBackLine(command, outcome), clashHighlights(*outcome.clash));
 }
@@ -162,7 +180,11 @@ void Frm_TaBrel::Cmd_findodd_Click() {
         StopFlag = false;
         SSTab2.tab = Page::Play;
         shell_.showTab(Page::Play);
+        play_.setRecordLabel("Auto Play");
         const AutoPlayOutcome outcome = analysis_.autoPlay(shell_, StopFlag);
+        play_.setRecordLabel("");
+        if (outcome.end == AutoPlayEnd::Solved)
+            play_.labelSlot("Auto Play: solved");
         autoPlayPasses_ = outcome.passes;
         showIfAny(autoPlayMessage(outcome));
     });

@@ -7,6 +7,8 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/Hint.h"
+#include "analysis/Mistakes.h"
+#include "analysis/Notes.h"
 #include "board/PlaySide.h"
 #include "controls/Controls.h"
 #include "controls/DropDownList.h"
@@ -116,7 +118,9 @@ public:
     void showNewPuzzle(std::string_view board);
     // A key typed on the focused play grid. "1"-"9" goes into Text2 and is put in
     // as by "Put In the Grid"; "0", space and Backspace put in an emptied Text2.
-    // Those keys are swallowed (KeyAscii becomes 0); any other is left alone.
+    // The board after the move is recorded in the next slot, so one "Revert"
+    // takes the move back. Those keys are swallowed (KeyAscii becomes 0); any
+    // other is left alone.
     void Grid3_KeyPress(int& KeyAscii);
     // The grid of the page shown, 81 characters, "." for a cell without a digit 1-9.
     std::string copyPuzzle() const;
@@ -133,6 +137,40 @@ public:
     void showAbout();
     // Each pair a key and what it does.
     void showShortcuts(const std::vector<std::pair<std::string, std::string>>& keys);
+
+    // The player's notes (NotesCommands.cpp). Each change is one history step,
+    // and none is made while "Update", "Clue" or "Auto Play" runs.
+    // Ctrl+1 ... Ctrl+9, or a click on a digit's place in a candidate cell:
+    // strikes `digit` from the candidate string of Grid1's cell (row, col) or
+    // brings it back; a beep where the play grid holds a digit.
+    void toggleCandidate(int row, int col, int digit);
+    void fillCandidates();  // "Fill Candidates": keeps out what the player struck
+    void resetCandidates(); // "Reset Candidates"
+    // "Remove Candidates When Placing": a digit typed on the play grid also
+    // becomes its cell's candidate string and leaves its peers' strings.
+    void setRemoveWhenPlacing(bool on) { removeWhenPlacing_ = on; }
+    bool removesWhenPlacing() const { return removeWhenPlacing_; }
+    // "Show Mistakes": the cells whose digit or candidates disagree with the
+    // solution of the game's givens, worked out off the window's thread once a game.
+    void setShowMistakes(bool on);
+    bool showsMistakes() const { return showMistakes_; }
+    // The marks while mistakes are shown and the solution is known; none else.
+    const MistakeMarks& mistakes();
+    // "Mistakes: 3", "Mistakes: no single solution"; "" while mistakes are not
+    // shown or the solution is still being worked out.
+    std::string mistakesLine();
+    // Raised when what mistakes() or mistakesLine() give may have changed.
+    std::function<void()> onMistakesChanged;
+    // "Back to Last Correct Board": shows, as "Revert" shows a slot, the latest
+    // slot at or before the one shown that holds no mistake, and says in
+    // PlayStatus how far it went.
+    void backToLastCorrectBoard();
+    // A row of the history list chosen: slot `slot` shown as "Revert" shows one.
+    void showHistorySlot(int slot);
+    // For each cell, the digits the play grid allows that the player struck.
+    std::array<DigitBits, CellGrid::Size * CellGrid::Size> struckCandidates() const {
+        return struckDigits(play_);
+    }
 
     // "Hint", or with `apply` "Apply Hint": the engine's next step for the board
     // shown (answerHint, off the window's thread) in PlayStatus, with `apply` and
@@ -151,7 +189,18 @@ private:
     // No verdict yet: the line says the solutions are being counted.
     void takeEntryVerdict(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
     void takeNewPuzzle(engine::Level level, const std::optional<engine::Board>& puzzle);
-    void tellRollBack(std::string_view command, const SweepOutcome& outcome);
+    // A new game on the play grid: its givens are the board it shows now.
+    void beginGame();
+    // Records a move typed on the play grid at (row, col) as one history step.
+    void recordTypedMove(int row, int col);
+    // Works out the solution of the givens off the window's thread, unless known
+    // or asked for already.
+    void askSolution();
+    void takeSolution(const engine::SolveResult& solved);
+    void boardChanged();
+    void goBackToLastCorrect();
+    // "Update" or "Clue": the run, its slot's label, and a roll-back told in PlayStatus.
+    void sweepRun(std::string_view command, SweepOutcome (Analysis::*run)(RunHost&));
     MsgAnswer show(const Message& message);
     void showIfAny(const std::optional<Message>& message);
     template <typename Run>
@@ -174,7 +223,17 @@ private:
     // Each change of Grid2 asks for a new line.
     StatusLine EntryStatus{{&entry_.Grid2}, StatusLine::Lasts::UntilReplaced};
     TextWatch entryTyped_{entry_.Grid2, [this] { checkEntry(); }};
-    bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
+    TextWatch playChanged_{play_.Grid3, [this] { boardChanged(); }};
+    TextWatch candidatesChanged_{play_.Grid1, [this] { boardChanged(); }};
+    bool removeWhenPlacing_ = false;
+    bool showMistakes_ = false;
+    engine::Board givens_{};
+    // The solution of the givens: none until worked out; solutions_ 0, 1 or 2.
+    std::optional<engine::SolveResult> solved_;
+    bool solutionAsked_ = false;
+    bool backWhenSolved_ = false;          // "Back to Last Correct Board" waits for the solution
+    std::optional<MistakeMarks> mistakes_; // none when the board changed since
+    bool solving_ = false;                 // "Update", "Clue" or "Auto Play" is running
     bool unloading_ = false;
     int autoPlayPasses_ = 0;
     std::optional<std::string> waitingPuzzle_; // shown when the run ends

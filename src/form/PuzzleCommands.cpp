@@ -13,6 +13,7 @@ void Frm_TaBrel::showNewPuzzle(std::string_view board) {
         return;
     }
     leaveEditorAfterLoading(play_.showNewPuzzle(board));
+    beginGame();
 }
 
 void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {
@@ -24,6 +25,7 @@ void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {
         return;
     KeyAscii = 0;
     Command11_Click();
+    recordTypedMove(play_.Grid3.row(), play_.Grid3.col());
 }
 
 std::string Frm_TaBrel::copyPuzzle() const {

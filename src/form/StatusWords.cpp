@@ -61,6 +61,9 @@ std::string noStep(const Hint& hint) {
         return hint.solutions > 1
                    ? "No hint: the board has more than one solution, and no technique takes a step."
                    : "No hint: none of the techniques the hints know takes a step here.";
+    case HintEnd::LostDigit:
+        return engine::cellName(hint.cell) + " lost its " + std::to_string(hint.digit) +
+               ", which the solution needs";
     case HintEnd::Step:
         break;
     }
@@ -116,6 +119,10 @@ Highlights hintHighlights(const Hint& hint) {
     if (hint.end == HintEnd::Duplicate && hint.clash)
         return clashHighlights(*hint.clash);
     Highlights marks;
+    if (hint.end == HintEnd::LostDigit) {
+        marks.markCell(hint.cell, Mark::Changes);
+        marks.markDigit(hint.cell, hint.digit, Mark::Removes);
+    }
     if (hint.end != HintEnd::Step)
         return marks;
     const auto mark = [&](const std::vector<engine::CellDigit>& entries, Mark cell, Mark digit) {
@@ -154,4 +161,56 @@ std::string entryLine(const EntryReading& reading, const std::optional<EntryVerd
     if (!reading.repeats.empty())
         line += " · " + repeatsWords(reading.repeats);
     return line + " · " + verdictWords(verdict);
+}
+
+std::string runLabel(std::string_view command, int placed, bool rolledBack) {
+    if (rolledBack)
+        return std::string(command) + " taken back";
+    return std::string(command) + ": " + std::to_string(placed) + " placed";
+}
+
+std::string moveLabel(int cell, std::string_view text) {
+    return engine::cellName(cell) + (text.empty() ? " cleared" : " = " + std::string(text));
+}
+
+std::string candidateLabel(int cell, int digit, bool struck) {
+    return engine::cellName(cell) + ": " + std::to_string(digit) +
+           (struck ? " struck" : " restored");
+}
+
+std::string appliedHintLabel(const Hint& hint) {
+    std::string label = "Hint applied: " + engine::displayName(hint.step.technique);
+    const auto sameDigit = [&](const engine::CellDigit& entry) {
+        return entry.digit == hint.step.proof.front().digit;
+    };
+    if (!hint.step.proof.empty() && hint.step.placements.empty() &&
+        std::all_of(hint.step.proof.begin(), hint.step.proof.end(), sameDigit) &&
+        std::all_of(hint.step.eliminations.begin(), hint.step.eliminations.end(), sameDigit))
+        label += " on " + std::to_string(hint.step.proof.front().digit);
+    for (const engine::CellDigit& placed : hint.step.placements)
+        label += ", " + engine::cellName(placed.cell) + " = " + std::to_string(placed.digit);
+    return label;
+}
+
+std::string mistakesWords(int solutions, int count) {
+    if (solutions != 1)
+        return "Mistakes: no single solution";
+    return "Mistakes: " + std::to_string(count);
+}
+
+std::string backToCorrectLine(const BackToCorrect& back) {
+    switch (back.end) {
+    case BackToCorrect::End::NoSingleSolution:
+        return "The givens have no single solution to hold the board against.";
+    case BackToCorrect::End::NoMistake:
+        return "No mistake to go back from.";
+    case BackToCorrect::End::NoCorrectSlot:
+        return "No board of the history is free of mistakes.";
+    case BackToCorrect::End::WentBack:
+        break;
+    }
+    if (back.steps == 0)
+        return "Went back to the last correct board, the one this step recorded.";
+    return "Went back " + std::to_string(back.steps) + (back.steps == 1 ? " step" : " steps") +
+           " to the last correct board.";
 }

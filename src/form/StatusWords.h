@@ -25,3 +25,23 @@ Highlights clashHighlights(const Clash& clash);
 // "27 givens · unique solution (medium)". Without a verdict yet the line says
 // the solutions are being counted.
 std::string entryLine(const EntryReading& reading, const std::optional<EntryVerdict>& verdict);
+
+// The labels of history slots, as the history list shows them.
+// "Update: 12 placed", "Clue taken back".
+std::string runLabel(std::string_view command, int placed, bool rolledBack);
+// "r4c7 = 5", "r4c7 cleared" for a move typed at cell (0..80) leaving `text`.
+std::string moveLabel(int cell, std::string_view text);
+// "r1c1: 5 struck", "r1c1: 5 restored".
+std::string candidateLabel(int cell, int digit, bool struck);
+// "Hint applied: X-wing on 7": the technique, and its digit when it has one.
+std::string appliedHintLabel(const Hint& hint);
+
+// "Mistakes: 3", or for givens without one solution "Mistakes: no single solution".
+std::string mistakesWords(int solutions, int count);
+// What came of "Back to Last Correct Board".
+struct BackToCorrect {
+    enum class End { NoSingleSolution, NoMistake, NoCorrectSlot, WentBack };
+    End end = End::NoMistake;
+    int steps = 0; // WentBack: slots gone back, 0 when the slot shown recorded a correct board
+};
+std::string backToCorrectLine(const BackToCorrect& back);

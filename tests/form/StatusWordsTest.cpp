@@ -25,6 +25,12 @@ Hint ending(HintEnd end, std::optional<Clash> clash = {}, int digit = 0, int sol
     return hint;
 }
 
+Hint lost(int cell, int digit) {
+    Hint hint = ending(HintEnd::LostDigit, {}, digit, 1);
+    hint.cell = cell;
+    return hint;
+}
+
 // The unit is the one the scan met the clash in, and the cells come in reading
 // order whichever the scan met first.
 TEST(StatusWords, AHintWithoutAStepSaysWhyNamingTheClashingCells) {
@@ -45,6 +51,7 @@ TEST(StatusWords, AHintWithoutAStepSaysWhyNamingTheClashingCells) {
          "No hint: none of the techniques the hints know takes a step here."},
         {"StuckWithManySolutions", ending(HintEnd::Stuck, {}, 0, 2),
          "No hint: the board has more than one solution, and no technique takes a step."},
+        {"LostDigit", lost(engine::cellAt(3, 4), 7), "r4c5 lost its 7, which the solution needs"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

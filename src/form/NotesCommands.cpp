@@ -1,0 +1,146 @@
+// The player's own game: candidates of their own, typed moves as history steps,
+// mistakes against the solution of the givens, and the history by its slots.
+#include "controls/BoardText.h"
+#include "engine/Grid.h"
+#include "engine/PuzzleText.h"
+#include "form/Frm_TaBrel.h"
+
+namespace {
+
+int cellAt(int row, int col) {
+    return row * CellGrid::Size + col;
+}
+
+// The digits of the play grid's cells with a value above 0: those a fresh game
+// begins with.
+engine::Board boardOf(const CellGrid& grid) {
+    return engine::parseLine(storedBoardText(grid)).value_or(engine::Board{});
+}
+
+} // namespace
+
+void Frm_TaBrel::toggleCandidate(int row, int col, int digit) {
+    const bool struck =
+        play_.Grid1.text(row, col).find(static_cast<char>('0' + digit)) != std::string::npos;
+    if (solving_ || !::toggleCandidate(play_, row, col, digit)) {
+        shell_.beep();
+        return;
+    }
+    play_.labelSlot(candidateLabel(cellAt(row, col), digit, struck));
+}
+
+void Frm_TaBrel::fillCandidates() {
+    if (solving_)
+        return;
+    ::fillCandidates(play_, true);
+    play_.labelSlot("Fill Candidates");
+}
+
+void Frm_TaBrel::resetCandidates() {
+    if (solving_)
+        return;
+    ::fillCandidates(play_, false);
+    play_.labelSlot("Reset Candidates");
+}
+
+// A key typed inside a run's yield only puts the digit in, as the button does:
+// a record then would land in the middle of the run's history.
+void Frm_TaBrel::recordTypedMove(int row, int col) {
+    if (solving_)
+        return;
+    if (removeWhenPlacing_)
+        takeFromPeers(play_, row, col);
+    play_.NextHistSlot();
+    play_.FILLARRAY();
+    play_.labelSlot(moveLabel(cellAt(row, col), play_.Grid3.text(row, col)));
+}
+
+void Frm_TaBrel::showHistorySlot(int slot) {
+    if (!solving_ && slot >= 0 && slot < HistArray::Slots)
+        play_.revertTo(static_cast<std::int16_t>(slot));
+}
+
+void Frm_TaBrel::beginGame() {
+    givens_ = boardOf(play_.Grid3);
+    play_.labelSlot("Start");
+    shell_.runner().cancel(JobKind::Solution);
+    solved_.reset();
+    solutionAsked_ = false;
+    backWhenSolved_ = false;
+    boardChanged();
+    if (showMistakes_)
+        askSolution();
+}
+
+void Frm_TaBrel::askSolution() {
+    if (solved_ || solutionAsked_)
+        return;
+    solutionAsked_ = true;
+    startJob<engine::SolveResult>(
+        shell_.runner(), JobKind::Solution,
+        [givens = givens_](const std::atomic<bool>&) { return engine::solve(givens); },
+        [this](const engine::SolveResult& solved) { takeSolution(solved); });
+}
+
+void Frm_TaBrel::takeSolution(const engine::SolveResult& solved) {
+    solved_ = solved;
+    boardChanged();
+    if (std::exchange(backWhenSolved_, false))
+        goBackToLastCorrect();
+}
+
+void Frm_TaBrel::setShowMistakes(bool on) {
+    showMistakes_ = on;
+    if (on)
+        askSolution();
+    boardChanged();
+}
+
+void Frm_TaBrel::boardChanged() {
+    mistakes_.reset();
+    if (showMistakes_ && onMistakesChanged)
+        onMistakesChanged();
+}
+
+const MistakeMarks& Frm_TaBrel::mistakes() {
+    static const MistakeMarks none;
+    if (!showMistakes_ || !solved_ || solved_->solutions != 1)
+        return none;
+    if (!mistakes_)
+        mistakes_ = mistakesOf(play_, solved_->solution);
+    return *mistakes_;
+}
+
+std::string Frm_TaBrel::mistakesLine() {
+    if (!showMistakes_ || !solved_)
+        return {};
+    return mistakesWords(solved_->solutions, mistakes().count);
+}
+
+void Frm_TaBrel::backToLastCorrectBoard() {
+    if (solving_)
+        return;
+    if (solved_) {
+        goBackToLastCorrect();
+        return;
+    }
+    backWhenSolved_ = true;
+    askSolution();
+}
+
+void Frm_TaBrel::goBackToLastCorrect() {
+    using End = BackToCorrect::End;
+    BackToCorrect back;
+    if (solved_->solutions != 1) {
+        back.end = End::NoSingleSolution;
+    } else if (mistakesOf(play_, solved_->solution).count != 0) {
+        const int from = play_.HistIdx;
+        const std::optional<int> slot = lastCorrectSlot(play_, solved_->solution);
+        back.end = slot ? End::WentBack : End::NoCorrectSlot;
+        if (slot) {
+            play_.revertTo(static_cast<std::int16_t>(*slot));
+            back.steps = from - *slot;
+        }
+    }
+    PlayStatus.show(backToCorrectLine(back));
+}
