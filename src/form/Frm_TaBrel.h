@@ -167,9 +167,11 @@ public:
     void backToLastCorrectBoard();
     // A row of the history list chosen: slot `slot` shown as "Revert" shows one.
     void showHistorySlot(int slot);
-    // For each cell, the digits the play grid allows that the player struck.
-    std::array<DigitBits, CellGrid::Size * CellGrid::Size> struckCandidates() const {
-        return struckDigits(play_);
+    // The digits the play grid allows in cell (row, col) that the player struck.
+    DigitBits struckAt(int row, int col);
+    // Raised after the history changed: the slot shown, a record or a label.
+    void onHistoryChanged(std::function<void()> changed) {
+        play_.onHistoryChanged = std::move(changed);
     }
 
     // "Hint", or with `apply` "Apply Hint": the engine's next step for the board
@@ -233,7 +235,8 @@ private:
     bool solutionAsked_ = false;
     bool backWhenSolved_ = false;          // "Back to Last Correct Board" waits for the solution
     std::optional<MistakeMarks> mistakes_; // none when the board changed since
-    bool solving_ = false;                 // "Update", "Clue" or "Auto Play" is running
+    std::optional<std::array<DigitBits, CellGrid::Size * CellGrid::Size>> struck_; // likewise
+    bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
     bool unloading_ = false;
     int autoPlayPasses_ = 0;
     std::optional<std::string> waitingPuzzle_; // shown when the run ends

@@ -199,6 +199,8 @@ Message shortcutsMessage(const std::vector<std::pair<std::string, std::string>>&
                        "typing in a text box.\n\n"
                        "1-9: put the digit in the play grid's current cell\n"
                        "Delete, Backspace, 0, Space: empty the play grid's current cell\n"
+                       "Ctrl+1 ... Ctrl+9: strike that candidate of the current cell, or "
+                       "bring it back\n"
                        "Arrow keys: move the current cell\n";
     for (const auto& [key, what] : keys)
         text += "\n" + key + ": " + what;

@@ -94,10 +94,19 @@ void Frm_TaBrel::setShowMistakes(bool on) {
     if (on)
         askSolution();
     boardChanged();
+    if (!on && onMistakesChanged)
+        onMistakesChanged();
+}
+
+DigitBits Frm_TaBrel::struckAt(int row, int col) {
+    if (!struck_)
+        struck_ = struckDigits(play_);
+    return (*struck_)[static_cast<std::size_t>(cellAt(row, col))];
 }
 
 void Frm_TaBrel::boardChanged() {
     mistakes_.reset();
+    struck_.reset();
     if (showMistakes_ && onMistakesChanged)
         onMistakesChanged();
 }

@@ -40,7 +40,12 @@ QAction* commandAction(const Command& command, const KeyTargets& targets) {
     action->setObjectName(nameOf(command.text));
     action->setShortcuts(command.keys);
     placeKeys(action, command.scope, targets);
-    QObject::connect(action, &QAction::triggered, targets.window, command.run);
+    if (command.toggled) {
+        action->setCheckable(true);
+        QObject::connect(action, &QAction::toggled, targets.window, command.toggled);
+    } else {
+        QObject::connect(action, &QAction::triggered, targets.window, command.run);
+    }
     return action;
 }
 

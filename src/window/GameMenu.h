@@ -35,6 +35,8 @@ struct Command {
     QList<QKeySequence> keys;
     KeyScope scope = KeyScope::Window;
     std::function<void()> run;
+    // Set for a check item: called with its new state when it is toggled.
+    std::function<void(bool checked)> toggled{};
 };
 
 struct MenuTable {

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -43,6 +44,12 @@ QColor markColour(Mark mark, const QPalette& palette) {
                            std::clamp(base.value(), 170, 220));
 }
 
+// Red, as dark on a light palette as it is light on a dark one.
+QColor errorColour(const QPalette& palette) {
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    return dark ? QColor(255, 110, 110) : QColor(200, 0, 0);
+}
+
 QColor withAlpha(QColor colour, int alpha) {
     colour.setAlpha(alpha);
     return colour;
@@ -60,11 +67,16 @@ public:
         const CellMarks marks = view_->marksAt(index.row(), index.column());
         paintCellMark(painter, option.rect, marks.cell);
         const QString text = index.data(Qt::DisplayRole).toString();
+        const std::uint16_t faint = style_ == GridView::Style::Candidates && view_->faintDigits
+                                        ? view_->faintDigits(index.row(), index.column())
+                                        : 0;
         painter->setPen(Qt::black);
-        if (style_ == GridView::Style::Candidates && isCandidateList(text))
-            paintPencilMarks(painter, option.rect, text, marks);
+        if (style_ == GridView::Style::Candidates && (isCandidateList(text) || faint != 0))
+            paintPencilMarks(painter, option.rect, text, marks, faint);
         else
             paintText(painter, option.rect, text);
+        if (view_->mistakeAt && view_->mistakeAt(index.row(), index.column()))
+            paintMistake(painter, option.rect);
         if (index == view_->currentIndex())
             paintFrame(painter, option.rect);
         painter->restore();
@@ -92,23 +104,33 @@ private:
     }
 
     // Each candidate in its place of a 3 x 3 pattern, so the eye finds a digit at
-    // once; a marked one on a disc of its mark's colour, one that goes struck through.
+    // once; a marked one on a disc of its mark's colour, one that goes struck
+    // through; a digit the player struck faint, where one click brings it back.
     void paintPencilMarks(QPainter* painter, const QRect& rect, const QString& text,
-                          const CellMarks& marks) const {
+                          const CellMarks& marks, std::uint16_t faint) const {
         QFont font = painter->font();
         font.setPixelSize(rect.height() / 4);
         painter->setFont(font);
-        const int w = rect.width() / 3;
-        const int h = rect.height() / 3;
-        for (const QChar ch : text) {
-            const int d = ch.digitValue();
-            const QRect place(rect.left() + (d - 1) % 3 * w, rect.top() + (d - 1) / 3 * h, w, h);
-            paintDigitMark(painter, place, marks.digits[static_cast<std::size_t>(d)]);
-            painter->setPen(Qt::black);
-            painter->drawText(place, Qt::AlignCenter, QString(ch));
-            if (marks.digits[static_cast<std::size_t>(d)] == Mark::Removes)
-                strikeThrough(painter, place);
+        for (int d = 1; d <= 9; ++d) {
+            const QRect place = GridView::digitPlace(rect, d);
+            const Mark mark = marks.digits[static_cast<std::size_t>(d)];
+            if (text.contains(QChar(u'0' + d))) {
+                paintDigitMark(painter, place, mark);
+                painter->setPen(Qt::black);
+                painter->drawText(place, Qt::AlignCenter, QString::number(d));
+                if (mark == Mark::Removes)
+                    strikeThrough(painter, place);
+            } else if (faint & (1u << d)) {
+                painter->setPen(QColor(0, 0, 0, 70));
+                painter->drawText(place, Qt::AlignCenter, QString::number(d));
+            }
         }
+    }
+
+    void paintMistake(QPainter* painter, const QRect& rect) const {
+        painter->setPen(QPen(errorColour(view_->palette()), 3, Qt::DashLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(4, 4, -5, -5));
     }
 
     void paintDigitMark(QPainter* painter, const QRect& place, Mark mark) const {
@@ -235,6 +257,23 @@ void GridView::focusInEvent(QFocusEvent* event) {
 void GridView::focusOutEvent(QFocusEvent* event) {
     QTableView::focusOutEvent(event);
     emit focusLost(event->reason());
+}
+
+QRect GridView::digitPlace(const QRect& cell, int digit) {
+    const int w = cell.width() / 3;
+    const int h = cell.height() / 3;
+    return {cell.left() + (digit - 1) % 3 * w, cell.top() + (digit - 1) / 3 * h, w, h};
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    if (!onDigitClicked || !cell.isValid() || event->button() != Qt::LeftButton)
+        return;
+    const QRect rect = visualRect(cell);
+    for (int digit = 1; digit <= 9; ++digit)
+        if (digitPlace(rect, digit).contains(event->position().toPoint()))
+            onDigitClicked(cell.row(), cell.column(), digit);
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {

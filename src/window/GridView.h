@@ -6,6 +6,7 @@
 #include "window/GridModel.h"
 
 #include <QTableView>
+#include <cstdint>
 #include <functional>
 
 class GridView : public QTableView {
@@ -20,6 +21,8 @@ public:
     // must outlive the view.
     void showHighlightsOf(const StatusLine* line);
     CellMarks marksAt(int row, int col) const;
+    // Where digit 1-9 stands in `cell` as a candidate: 1-2-3 / 4-5-6 / 7-8-9.
+    static QRect digitPlace(const QRect& cell, int digit);
     // Top-left of the first cell in the coordinates of `container`.
     QPoint cellOrigin(const QWidget* container) const;
 
@@ -30,6 +33,13 @@ public:
     // A key pressed while the grid has the focus, before the view acts on it;
     // returning true swallows the key.
     std::function<bool(const QKeyEvent& event)> onKey;
+    // Candidates style: a click on a digit's place (1-2-3 / 4-5-6 / 7-8-9) in a
+    // cell, after the cell became current.
+    std::function<void(int row, int col, int digit)> onDigitClicked;
+    // Candidates style: the digits (bits 1-9) drawn faint in their places.
+    std::function<std::uint16_t(int row, int col)> faintDigits;
+    // The cells edged in the error colour.
+    std::function<bool(int row, int col)> mistakeAt;
 
 signals:
     // The cells may stand elsewhere in the window: the view moved, was resized or shown.
@@ -45,6 +55,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void syncLayout();

@@ -8,11 +8,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -67,9 +69,13 @@ bool showsEntries(const QComboBox* combo, const std::vector<ListEntry>& entries)
 
 } // namespace
 
-MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* parent)
-    : QWidget(parent), shell_(shell),
-      form_(shell, std::filesystem::path(QFile::encodeName(programFolder).toStdString())) {
+MainWindow::MainWindow(QtShell& shell, const QString& programFolder, const QString& settingsFile,
+                       QWidget* parent)
+    : QMainWindow(parent), shell_(shell),
+      form_(shell, std::filesystem::path(QFile::encodeName(programFolder).toStdString())),
+      settings_(settingsFile.isEmpty()
+                    ? std::make_unique<QSettings>()
+                    : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {
     setObjectName("Frm_TaBrel");
     setWindowTitle(WindowCaption);
     SSTab2 = new QTabWidget;
@@ -78,11 +84,15 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     SSTab2->addTab(buildEntryPage(), "Add a New Game");
     new ShownPage(SSTab2, controls_.SSTab2);
 
-    auto* layout = new QHBoxLayout(this);
+    auto* central = new QWidget;
+    auto* layout = new QHBoxLayout(central);
     layout->addWidget(SSTab2, 0, Qt::AlignTop);
     layout->addWidget(buildOutsideTabs(), 0, Qt::AlignTop);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setCentralWidget(central);
+    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
+    addDockWidget(Qt::RightDockWidgetArea, buildHistory());
     bindKeys();
+    bindNotes();
 
     bindLine(playLine_, controls_.PlayStatus, {Grid1, Grid3});
     bindLine(entryLine_, controls_.EntryStatus, {Grid2});
@@ -90,11 +100,14 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, QWidget* pa
     form_.Form_Load();
 }
 
-// The views watch the form's grids and lines, so they go while
-// the form is still there; QWidget would delete them only after it.
+// The views watch the form's grids, so they go while the form is still there;
+// QWidget would delete them only after it. What the other controls do as they
+// go (a dock hidden, a check item cleared) is no choice of the user's, so it
+// reaches neither the form nor the settings.
 MainWindow::~MainWindow() {
-    const QObjectList parts = children();
-    qDeleteAll(parts);
+    delete takeCentralWidget();
+    for (QObject* child : children())
+        child->disconnect(this);
 }
 
 // A run of "Auto Play" holds the event loop through its yields; closing the

@@ -7,11 +7,15 @@
 #include "window/QtShell.h"
 
 #include <QCoreApplication>
-#include <QWidget>
+#include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class GridView;
 class QCheckBox;
+class QDockWidget;
+class QListWidget;
+class QSettings;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -21,15 +25,17 @@ class QTabWidget;
 // The window's caption.
 inline constexpr const char* WindowCaption = "T A B R E L - The Brain Game From Vardelwick";
 
-class MainWindow : public QWidget {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Builds the controls, then runs the form's start-up. The stored games are kept
     // in `programFolder`: the one main chooses (see GameFolder.h), the folder of the
-    // executable when none is given.
+    // executable when none is given. The menus' check items are remembered in
+    // `settingsFile`, or where the desktop keeps the program's settings when none
+    // is given.
     explicit MainWindow(QtShell& shell,
                         const QString& programFolder = QCoreApplication::applicationDirPath(),
-                        QWidget* parent = nullptr);
+                        const QString& settingsFile = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Frm_TaBrel& form() { return form_; }
@@ -63,6 +69,16 @@ private:
     void importPuzzles();
     void exportPuzzles();
 
+    // The player's own game (PlayerViews.cpp): candidates struck by key and
+    // click and drawn faint, the mistakes marked and counted in the status bar,
+    // the history beside the grids, and the check items remembered.
+    void bindNotes();
+    bool toggleByKey(const QKeyEvent& event, const CellGrid& grid);
+    QDockWidget* buildHistory();
+    void showHistory();
+    void showMistakes();
+    void rememberChecks();
+
     QtShell& shell_;
     Frm_TaBrel form_;
     Frm_TaBrel::Controls controls_ = form_.controls();
@@ -77,4 +93,8 @@ private:
     QComboBox* DataCombo1 = nullptr;
     QLabel* playLine_ = nullptr;  // under the play grid: hints and roll-backs
     QLabel* entryLine_ = nullptr; // under the entry grid: the live check
+    QLabel* mistakesLine_ = nullptr;
+    QDockWidget* historyDock_ = nullptr;
+    QListWidget* history_ = nullptr;
+    std::unique_ptr<QSettings> settings_;
 };

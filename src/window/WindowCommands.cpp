@@ -6,6 +6,7 @@
 #include "window/MainWindow.h"
 
 #include <QClipboard>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -81,6 +82,37 @@ std::vector<MenuTable> MainWindow::menus() {
              {},
              {"&Quit", {ctrl(Qt::Key_Q)}, KeyScope::Window, [this] { close(); }},
          }},
+        {"&Notes",
+         {
+             {"&Fill Candidates", {Qt::Key_F}, KeyScope::Grids, [this] { form_.fillCandidates(); }},
+             {"&Reset Candidates",
+              {QKeySequence(Qt::SHIFT | Qt::Key_F)},
+              KeyScope::Grids,
+              [this] { form_.resetCandidates(); }},
+             {},
+             {"Remove Candidates When &Placing",
+              {},
+              KeyScope::Window,
+              {},
+              [this](bool on) { form_.setRemoveWhenPlacing(on); }},
+             {"Show &Mistakes",
+              {ctrl(Qt::Key_M)},
+              KeyScope::Window,
+              {},
+              [this](bool on) { form_.setShowMistakes(on); }},
+             {"&Back to Last Correct Board",
+              {ctrl(Qt::Key_B)},
+              KeyScope::Window,
+              [this] { form_.backToLastCorrectBoard(); }},
+         }},
+        {"&View",
+         {
+             {"&History",
+              {ctrl(Qt::Key_H)},
+              KeyScope::Window,
+              {},
+              [this](bool on) { historyDock_->setVisible(on); }},
+         }},
         {"&Help",
          {
              {"&Hint", {Qt::Key_H}, KeyScope::Grids, [this] { form_.askForHint(false); }},
@@ -103,7 +135,8 @@ void MainWindow::bindKeys() {
     for (QPushButton* button : findChildren<QPushButton*>())
         targets.buttons << button;
     bindButtonKeys(ButtonTable, targets);
-    layout()->setMenuBar(buildMenuBar(menus(), targets));
+    setMenuBar(buildMenuBar(menus(), targets));
+    rememberChecks();
     Grid3->onKey = [this](const QKeyEvent& event) {
         int code = playKeyCode(event);
         if (code == 0)

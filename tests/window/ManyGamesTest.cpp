@@ -33,7 +33,8 @@ protected:
 
     ScriptedQtShell shell;
     TempFolder folder;
-    MainWindow window{shell, QString::fromStdString(stored(folder).string())};
+    MainWindow window{shell, QString::fromStdString(stored(folder).string()),
+                      QString::fromStdString((folder.path() / "settings.ini").string())};
 };
 
 // Typing "1234-" completes to that game's label, and Enter picks it for Restore.

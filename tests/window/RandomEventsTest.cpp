@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <array>
 #include <random>
 
@@ -28,10 +29,23 @@ const Qt::Key Keys[] = {
     Qt::Key_Period, Qt::Key_Minus,     Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,  Qt::Key_Down,
     Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Delete, Qt::Key_Tab, Qt::Key_Home,
     Qt::Key_End,    Qt::Key_C,         Qt::Key_D,      Qt::Key_U,      Qt::Key_V,   Qt::Key_Y,
-    Qt::Key_Z,      Qt::Key_N};
-const char* const Actions[] = {
-    "NewEasyPuzzle", "NewMediumPuzzle", "NewHardPuzzle",     "CopyPuzzle", "PastePuzzle",
-    "ImportPuzzles", "ExportPuzzles",   "KeyboardShortcuts", "Hint",       "ApplyHint"};
+    Qt::Key_Z,      Qt::Key_N,         Qt::Key_F,      Qt::Key_B,      Qt::Key_M,   Qt::Key_H};
+const char* const Actions[] = {"NewEasyPuzzle",
+                               "NewMediumPuzzle",
+                               "NewHardPuzzle",
+                               "CopyPuzzle",
+                               "PastePuzzle",
+                               "ImportPuzzles",
+                               "ExportPuzzles",
+                               "KeyboardShortcuts",
+                               "Hint",
+                               "ApplyHint",
+                               "FillCandidates",
+                               "ResetCandidates",
+                               "RemoveCandidatesWhenPlacing",
+                               "ShowMistakes",
+                               "BacktoLastCorrectBoard",
+                               "History"};
 const char* const Clipboard[] = {
     "", "not a puzzle",
     "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
@@ -162,6 +176,7 @@ protected:
         }
         auto* editor = find<QLineEdit>("Text1");
         auto* list = find<QComboBox>("DataCombo1");
+        auto* history = find<QListWidget>("History");
         std::vector<std::string> shownLabels, storedLabels;
         for (int i = 0; i < list->count(); ++i)
             shownLabels.push_back(list->itemText(i).toStdString());
@@ -187,6 +202,11 @@ protected:
              form.controls().PlayStatus.text().empty() || !form.controls().PlayStatus.stale()},
             {"Check1",
              find<QCheckBox>("Check1")->isChecked() == (form.controls().Check1.value != 0)},
+            {"history rows",
+             history->count() ==
+                 std::max<int>(form.play().lastRecorded(), form.play().HistIdx) + 1},
+            {"history slot", history->currentRow() == form.play().HistIdx},
+            {"mistakes", find<QLabel>("MistakesLine")->text().toStdString() == form.mistakesLine()},
             {"page shown", find<QTabWidget>("SSTab2")->currentIndex() ==
                                static_cast<int>(form.controls().SSTab2.tab)}};
         for (const auto& [what, same] : agrees)

@@ -77,6 +77,12 @@ protected:
     }
 
     ScriptedQtShell shell;
-    TempFolder folder; // the program's folder: no test sees another's stored games
-    MainWindow window{shell, QString::fromStdString(folder.path().string())};
+    // The program's folder: no test sees another's stored games or settings.
+    TempFolder folder;
+    MainWindow window{shell, QString::fromStdString(folder.path().string()),
+                      inFolder("settings.ini")};
+
+    QString inFolder(const char* name) const {
+        return QString::fromStdString((folder.path() / name).string());
+    }
 };

@@ -116,7 +116,8 @@ TEST(ClosingWindow, DuringAutoPlayEndsTheEventLoopWithoutABox) {
         SCOPED_TRACE(atTheWin ? "as the run wins" : "at the first yield");
         ScriptedQtShell shell;
         TempFolder folder;
-        MainWindow window{shell, QString::fromStdString(folder.path().string())};
+        const QString where = QString::fromStdString(folder.path().string());
+        MainWindow window{shell, where, where + "/settings.ini"};
         window.show();
         shell.everyYield = [&] {
             if (!atTheWin || window.form().FindWin())
