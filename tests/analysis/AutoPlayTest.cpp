@@ -1,6 +1,6 @@
 // "Auto Play": the box phase, the ways a run ends, the time it reports.
 #include "AnalysisFixture.h"
-#include "support/Solutions.h"
+#include "support/Puzzles.h"
 
 #include <chrono>
 
@@ -55,8 +55,8 @@ TEST_F(AutoPlay, EachEndIsReturnedWithThePassesRun) {
 // The box flag is never cleared between boxes: once box 1 has its hidden 5, the
 // later boxes look at digit 1 only, so box 9's hidden 5 at (8, 8) waits.
 TEST_F(AutoPlay, OnlyTheFirstBoxWithAHiddenSingleGetsItsDigitInAPass) {
-    const std::string start = cellsOf(".........|...5.....|......5..|.........|.5.......|"
-                                      ".......5.|....5....|..5......|.........");
+    const std::string start =
+        "............5...........5............5..............5.....5......5...............";
     play.showAsFreshGame(start);
     analysis.autoPlay(shell, stop);
     ASSERT_EQ(boardOf(play.HistGrid3, 1), start) << "the starting Update places nothing";

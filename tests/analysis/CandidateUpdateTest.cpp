@@ -55,10 +55,9 @@ TEST_F(CandidateUpdate, CandidatesFollowTheWrittenRuleOnAnyBoard) {
 // Single candidates alone solve this puzzle: one press fills every cell with the
 // digit of its only solution and records the result once.
 TEST_F(CandidateUpdate, OnePressSolvesAPuzzleOfSinglesWithoutRollingBack) {
-    const std::string solution =
-        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+    const std::string solution(EasyPuzzle.solution);
     play.Grid3.clear();
-    play.showAsFreshGame(cellsOf(OtherPuzzle));
+    play.showAsFreshGame(cellsOf(EasyPuzzle.puzzle));
     const SweepOutcome outcome = analysis.update(shell);
     EXPECT_FALSE(outcome.rolledBack);
     EXPECT_FALSE(outcome.clash.has_value());
@@ -72,8 +71,8 @@ TEST_F(CandidateUpdate, OnePressSolvesAPuzzleOfSinglesWithoutRollingBack) {
 TEST_F(CandidateUpdate, ARepeatedSingleRollsBackToTheSavedSlotWithOneRecord) {
     for (int i = 1; i < HistArray::Slots - 1; ++i)
         record(std::string(81, '.'));
-    const std::string saved = cellsOf("....9....|.........|1........|2........|3........|"
-                                      "5........|6........|7........|8........");
+    const std::string saved =
+        "....9.............1........2........3........5........6........7........8........";
     record(saved);
     ASSERT_EQ(play.HistIdx, 500);
     const std::string grid1Saved = joinedTexts(play.Grid1);

@@ -4,7 +4,7 @@
 
 #include "analysis/Hint.h"
 #include "support/PlayFixture.h"
-#include "support/Solutions.h"
+#include "support/Puzzles.h"
 
 class HintTest : public PlayTest {
 protected:

@@ -37,8 +37,8 @@ int wrongCandidate(const Candidates& marks, const Board& solution, int cell) {
 // The candidate grid narrows the marks only while it agrees with the board: a
 // stale grid would make the hint unsound.
 TEST(HintMarks, TheCandidateGridNarrowsTheMarksUnlessItContradictsTheBoard) {
-    const Board solution = engineBoard(MediumSolution);
-    const Candidates implied(engineBoard(MediumPuzzle));
+    const Board solution = engineBoard(MediumPuzzle.solution);
+    const Candidates implied(engineBoard(MediumPuzzle.puzzle));
     const int cell = cellAt(0, 0); // empty in the puzzle
     const int given = cellAt(0, 7);
     const int wrong = wrongCandidate(implied, solution, cell);
@@ -78,7 +78,7 @@ using Hints = HintTest;
 // A board the engine need not work on answers at once, and no answer but a
 // step changes the board.
 TEST_F(Hints, EachBoardWithoutAStepSaysWhyAndStaysAsItIs) {
-    const std::string wrongDigit = "4" + std::string(MediumPuzzle.substr(1)); // r1c1 is 3
+    const std::string wrongDigit = "4" + std::string(MediumPuzzle.puzzle.substr(1)); // r1c1 is 3
     const struct {
         const char* name;
         std::string play, candidate;
@@ -87,7 +87,7 @@ TEST_F(Hints, EachBoardWithoutAStepSaysWhyAndStaysAsItIs) {
     } cases[] = {
         {"RepeatedPlayDigit", "5...5" + std::string(76, '.'), "", HintEnd::Duplicate, 5, 0},
         {"RepeatedSingleCandidate", std::string(81, '.'), "7........7", HintEnd::Duplicate, 7, 0},
-        {"Solved", std::string(MediumSolution), "", HintEnd::Solved, 0, 0},
+        {"Solved", std::string(MediumPuzzle.solution), "", HintEnd::Solved, 0, 0},
         {"NoSolution", wrongDigit, "", HintEnd::NoSolution, 0, 0},
         {"NoStepOnAnEmptyBoard", std::string(81, '.'), "", HintEnd::Stuck, 0, 2},
     };
@@ -115,14 +115,14 @@ TEST_F(Hints, EachBoardWithoutAStepSaysWhyAndStaysAsItIs) {
 // Hints applied one after the other solve the puzzle with sound steps, one slot
 // each, the candidate grid and CandArr kept alike; Revert takes every step back.
 TEST_F(Hints, AppliedHintsSolveThePuzzleOneRevertibleSlotAStep) {
-    play.showAsFreshGame(MediumPuzzle);
+    play.showAsFreshGame(MediumPuzzle.puzzle);
     int steps = 0;
     int eliminating = 0;
     for (Hint hint = hintNow(); hint.end == HintEnd::Step; hint = hintNow()) {
         for (const engine::CellDigit& placed : hint.step.placements)
-            EXPECT_EQ(MediumSolution[placed.cell] - '0', placed.digit) << steps;
+            EXPECT_EQ(MediumPuzzle.solution[placed.cell] - '0', placed.digit) << steps;
         for (const engine::CellDigit& removed : hint.step.eliminations)
-            EXPECT_NE(MediumSolution[removed.cell] - '0', removed.digit) << steps;
+            EXPECT_NE(MediumPuzzle.solution[removed.cell] - '0', removed.digit) << steps;
         ASSERT_TRUE(applyHint(play, hint));
         ++steps;
         ASSERT_EQ(play.HistIdx, steps);
@@ -137,16 +137,16 @@ TEST_F(Hints, AppliedHintsSolveThePuzzleOneRevertibleSlotAStep) {
             ASSERT_EQ(play.CandArr[i / 9][i % 9], play.Grid1.text(i / 9, i % 9));
     }
     EXPECT_EQ(hintNow().end, HintEnd::Solved);
-    EXPECT_EQ(boardOf(play.Grid3), MediumSolution);
+    EXPECT_EQ(boardOf(play.Grid3), MediumPuzzle.solution);
     EXPECT_GT(eliminating, 0) << "the puzzle needs eliminations";
     for (int i = 0; i < steps; ++i)
         play.revert();
-    EXPECT_EQ(boardOf(play.Grid3), MediumPuzzle);
+    EXPECT_EQ(boardOf(play.Grid3), MediumPuzzle.puzzle);
 }
 
 // Put In the Grid writes at the current cell, so a placement moves it there.
 TEST_F(Hints, APlacementLandsAtTheCurrentCell) {
-    play.showAsFreshGame(MediumPuzzle);
+    play.showAsFreshGame(MediumPuzzle.puzzle);
     const std::string grid1 = joinedTexts(play.Grid1);
     const Hint hint = hintNow();
     ASSERT_EQ(hint.end, HintEnd::Step);

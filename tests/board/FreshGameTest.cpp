@@ -34,7 +34,7 @@ TEST_F(FreshGame, ReadsBoardTextsLenientlyAndStartsAFreshHistory) {
 // The candidates shown for the previous board are recorded unchanged beside the new one.
 TEST_F(FreshGame, KeepsTheCandidateGridAndRecordsItInSlotZero) {
     play.Grid1.setText(2, 3, "47");
-    play.showAsFreshGame(cellsOf(OtherPuzzle));
+    play.showAsFreshGame(cellsOf(EasyPuzzle.puzzle));
     EXPECT_EQ(play.Grid1.text(2, 3), "47");
     EXPECT_EQ(play.HistGrid1.at(0, 2, 3), "47");
 }
@@ -48,7 +48,7 @@ TEST_F(FreshGame, ANewPuzzleStartsWithFullCandidatesAndNoHistoryOfTheGameBefore)
     play.Grid1.setBackColor(2, 3, Magenta);
     play.CandArr[2][3] = "47";
     play.Grid3.setBackColor(0, 1, Cyan);
-    const std::string puzzle = cellsOf(OtherPuzzle);
+    const std::string puzzle = cellsOf(EasyPuzzle.puzzle);
     EXPECT_EQ(play.showNewPuzzle(puzzle), 30);
     EXPECT_EQ(boardOf(play.Grid3), puzzle);
     for (int i = 0; i < 81; ++i) {

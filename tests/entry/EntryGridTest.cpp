@@ -143,7 +143,7 @@ TEST_F(Entry, ClearGridThenACellChangeStoresTheEditorTextBack) {
 // A pasted board reads as if each cell had been typed and left; the editor, half
 // way through typing "6", must not store it over the pasted cell afterwards.
 TEST_F(Entry, ATypedBoardFillsEveryCellAndSurvivesLeavingTheEditorsCell) {
-    const std::string puzzle = cellsOf(OtherPuzzle);
+    const std::string puzzle = cellsOf(EasyPuzzle.puzzle);
     for (const bool detached : {false, true}) {
         SCOPED_TRACE(detached ? "detached" : "attached");
         entry.Grid2.setBackColor(0, 2, Cyan);

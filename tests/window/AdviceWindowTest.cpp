@@ -91,7 +91,7 @@ TEST_F(AdviceWindow, TheLiveLineUnderTheEntryGridFollowsTheTyping) {
     EXPECT_EQ(line("EntryStatus"), "0 givens · more than one solution");
     click("Check1");
     clickCell("Grid2", 0, 0);
-    for (const char c : cellsOf(OtherPuzzle))
+    for (const char c : cellsOf(EasyPuzzle.puzzle))
         key(c == '.' ? Qt::Key_Right : Qt::Key(c));
     clickCell("Grid2", 0, 0); // stores the bottom-right digit
     EXPECT_TRUE(waitForLine("EntryStatus", "30 givens · unique solution (easy)"))

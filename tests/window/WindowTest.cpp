@@ -1,7 +1,7 @@
 // The real window on Qt's offscreen platform, with real clicks and keys and message
 // boxes answered from a script: the wiring and what the user sees.
 #include "WindowFixture.h"
-#include "support/Solutions.h"
+#include "support/Puzzles.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -92,7 +92,7 @@ TEST_F(WindowTest, APuzzleTypedOnTheEntryPageIsSavedRestoredAndDeleted) {
     showPage(1);
     click("Check1");
     clickCell("Grid2", 0, 0);
-    for (const char c : cellsOf(OtherPuzzle))
+    for (const char c : cellsOf(EasyPuzzle.puzzle))
         key(c == '.' ? Qt::Key_Right : Qt::Key(c));
     clickCell("Grid2", 0, 0); // stores the bottom-right digit
     click("Command5");
@@ -103,7 +103,7 @@ TEST_F(WindowTest, APuzzleTypedOnTheEntryPageIsSavedRestoredAndDeleted) {
     const QRect older = list->view()->visualRect(list->model()->index(1, 0));
     QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, older.center());
     click("Command6");
-    EXPECT_EQ(shown("Grid3"), cellsOf(OtherPuzzle));
+    EXPECT_EQ(shown("Grid3"), cellsOf(EasyPuzzle.puzzle));
     shell.messages.answerNext(MsgAnswer::Yes);
     click("Command10");
     EXPECT_EQ(shell.messages.texts().back(), "Are you sure to Delete Game 1");
