@@ -107,7 +107,6 @@ class FakeShell : public Shell {
 public:
     MessageScript messages;
     int beeps = 0;
-    int yields = 0;
     std::vector<Page> tabsShown;
     FakeRunner jobs;
     std::chrono::system_clock::time_point clock{std::chrono::seconds(1'800'000'000)};
@@ -122,7 +121,6 @@ public:
         return messages.show(text, buttons, icon, caption);
     }
     void yield() override {
-        ++yields;
         if (!yieldActions_.empty())
             popFront(yieldActions_)();
         if (everyYield)
