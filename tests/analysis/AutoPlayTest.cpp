@@ -1,4 +1,4 @@
-// "Auto Play": the box phase, the ways a run ends, the time it reports, Stop.
+// "Auto Play": the ways a run ends, Stop, the time it reports, the box phase.
 #include "AnalysisFixture.h"
 
 #include <chrono>
@@ -9,29 +9,40 @@ using namespace std::chrono_literals;
 using AutoPlay = AnalysisTest;
 
 // A repetition before the run ends it at once; a board without a hidden single
-// ends after one pass. The seconds of a win come from both clock readings cut to
-// the second before they are subtracted.
+// ends after one pass. Stop is read before each pass, so setting it in a yield
+// ends the run after the pass under way. The seconds of a win come from both
+// clock readings cut to the second before they are subtracted.
 TEST_F(AutoPlay, EachEndIsReturnedWithThePassesRunAndTheWholeSecondsOfAWin) {
     using enum AutoPlayEnd;
     const auto second = shell.clock; // a whole second
     const std::string builtIn(BuiltInBoard);
+    const int never = 999;
     const struct {
         const char* name;
         std::string board;
         std::chrono::milliseconds start, end;
+        int stopFrom; // the slot from which a yield sets Stop
         AutoPlayEnd ending;
         int passes, histIdx, seconds;
-    } cases[] = {{"SolvedWithinASecond", builtIn, 100ms, 900ms, Solved, 4, 13, 0},
-                 {"SolvedAcrossASecond", builtIn, 900ms, 1100ms, Solved, 4, 13, 1},
-                 {"SolvedInNearlyTwo", builtIn, 0ms, 1999ms, Solved, 4, 13, 1},
-                 {"Duplicates", "55" + std::string(79, '.'), 0ms, 1999ms, Duplicates, 0, 0, 0},
-                 {"NothingToFind", std::string(81, '.'), 0ms, 1999ms, Stopped, 1, 4, 0}};
+    } cases[] = {
+        {"SolvedWithinASecond", builtIn, 100ms, 900ms, never, Solved, 4, 13, 0},
+        {"SolvedAcrossASecond", builtIn, 900ms, 1100ms, never, Solved, 4, 13, 1},
+        {"SolvedInNearlyTwo", builtIn, 0ms, 1999ms, never, Solved, 4, 13, 1},
+        {"Duplicates", "55" + std::string(79, '.'), 0ms, 1999ms, never, Duplicates, 0, 0, 0},
+        {"NothingToFind", std::string(81, '.'), 0ms, 1999ms, never, Stopped, 1, 4, 0},
+        // Update records slot 1, the first pass slots 2 to 4.
+        {"StopInTheSecondPass", builtIn, 0ms, 1999ms, 4, Stopped, 2, 7, 0},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         play.showBuiltInPuzzle();
         play.showAsFreshGame(c.board);
         shell.clock = second + c.start;
-        shell.everyYield = [&] { shell.clock = second + c.end; };
+        stop = false;
+        shell.everyYield = [&] {
+            shell.clock = second + c.end;
+            stop = stop || play.HistIdx >= c.stopFrom;
+        };
         const AutoPlayOutcome outcome = analysis.autoPlay(shell, stop);
         EXPECT_EQ(outcome.end, c.ending);
         EXPECT_EQ(outcome.passes, c.passes);
@@ -50,20 +61,6 @@ TEST_F(AutoPlay, OnlyTheFirstBoxWithAHiddenSingleGetsItsDigitInAPass) {
     analysis.autoPlay(shell, stop);
     ASSERT_EQ(boardOf(play.HistGrid3, 1), start) << "the starting Update places nothing";
     EXPECT_EQ(boardOf(play.HistGrid3, 2), "5" + start.substr(1));
-}
-
-// The flag is read before each pass, so setting it in a yield ends the run after
-// the pass under way.
-TEST_F(AutoPlay, AStopDuringTheSecondPassEndsTheRunAfterIt) {
-    shell.everyYield = [&] {
-        if (play.HistIdx >= 4) // Update recorded slot 1, the first pass slots 2 to 4
-            stop = true;
-    };
-    const AutoPlayOutcome outcome = analysis.autoPlay(shell, stop);
-    EXPECT_EQ(outcome.end, AutoPlayEnd::Stopped);
-    EXPECT_EQ(outcome.passes, 2);
-    EXPECT_EQ(play.HistIdx, 7);
-    EXPECT_FALSE(isSolution(boardOf(play.Grid3)));
 }
 
 } // namespace

@@ -57,27 +57,25 @@ TEST_F(DuplicateCheck, TheScanNamesTheClashAndLeavesBothCurrentCellsWhereItStopp
 }
 
 // A value above 0 that is no whole digit 1-9 cannot index the tally of nine digits:
-// it is a repetition on its own. Values of 0 and below take no part.
+// it is a repetition on its own. Values of 0 and below take no part, but count as
+// filled for the win check.
 TEST_F(DuplicateCheck, PlayValuesAboveZeroThatAreNoDigitCountAsRepeats) {
-    const std::pair<const char*, bool> cells[] = {
-        {"12", true},   {"0.4", true}, {"1e3", true}, {"1e400", true}, {"10", true},
-        {"7.0", false}, {" 7", false}, {"3x", false}, {"0", false},    {"x", false},
-        {"-3", false},  {"", false},   {"inf", false}};
-    for (const auto& [text, repeats] : cells) {
-        SCOPED_TRACE(text);
-        play.Grid3.clear();
-        play.Grid3.setText(4, 4, text);
-        EXPECT_EQ(analysis.checkBoard(), repeats ? BoardCheck::Duplicates : BoardCheck::Neither);
-    }
-}
-
-// A negative number counts as filled for the win check, while the duplicate
-// check skips it.
-TEST_F(DuplicateCheck, AFullBoardWithoutRepeatsIsAWin) {
-    putBoard(play.Grid3, EasyPuzzle.solution);
-    for (const char* last : {"9", "-4"}) {
-        play.Grid3.setText(8, 8, last);
-        EXPECT_EQ(analysis.checkBoard(), BoardCheck::Win) << last;
+    using enum BoardCheck;
+    const struct {
+        const char* text;
+        bool solved; // the rest of the board is solved, else empty
+        BoardCheck check;
+    } cells[] = {
+        {"12", false, Duplicates},    {"0.4", false, Duplicates}, {"1e3", false, Duplicates},
+        {"1e400", false, Duplicates}, {"10", false, Duplicates},  {"7.0", false, Neither},
+        {" 7", false, Neither},       {"3x", false, Neither},     {"0", false, Neither},
+        {"x", false, Neither},        {"-3", false, Neither},     {"", false, Neither},
+        {"inf", false, Neither},      {"9", true, Win},           {"-4", true, Win}};
+    for (const auto& c : cells) {
+        SCOPED_TRACE(c.text);
+        putBoard(play.Grid3, c.solved ? EasyPuzzle.solution : std::string(81, '.'));
+        play.Grid3.setText(8, 8, c.text);
+        EXPECT_EQ(analysis.checkBoard(), c.check);
     }
 }
 
