@@ -1,5 +1,4 @@
-// Colouring, "Revert" and "Forward" through the recorded boards, the bound of 501
-// slots, and what "Default Game" leaves of them.
+// Colouring, and "Revert" and "Forward" through the recorded boards, 501 slots at most.
 #include "support/PlayFixture.h"
 
 namespace {
@@ -91,28 +90,6 @@ TEST_F(History, RecordingBeyondTheLastSlotDropsTheOldestAndForwardStopsAt99And50
         play.forward();
         EXPECT_EQ(play.HistIdx, to) << "Forward from slot " << from;
     }
-}
-
-// "Default Game", which start-up runs too. Only slots 0 to 4 are emptied, so a
-// later game's slot 5 is reachable again.
-TEST_F(History, DefaultGameShowsTheBuiltInPuzzleAndEmptiesOnlyTheFirstFiveSlots) {
-    for (char digit = '1'; digit <= '7'; ++digit)
-        record(digit + Empty.substr(1));
-    play.showBuiltInPuzzle();
-    EXPECT_EQ(boardOf(play.Grid3), cellsOf(BuiltInBoard));
-    EXPECT_EQ(boardOf(play.HistGrid3, 0), cellsOf(BuiltInBoard));
-    for (int i = 0; i < 81; ++i) {
-        const int row = i / 9, col = i % 9;
-        EXPECT_EQ(play.Grid3.backColor(row, col), play.Grid3.text(row, col).empty() ? White : Cyan);
-        EXPECT_EQ(play.Grid1.text(row, col), "123456789");
-        EXPECT_EQ(play.CandArr[row][col], "123456789") << "the sweeps rely on it matching Grid1";
-    }
-    play.forward();
-    EXPECT_EQ(boardOf(play.Grid3), Empty) << "slot 1 was emptied";
-    for (int i = 0; i < 4; ++i)
-        play.forward();
-    EXPECT_EQ(play.HistIdx, 5);
-    EXPECT_EQ(boardOf(play.Grid3), "5" + Empty.substr(1));
 }
 
 } // namespace

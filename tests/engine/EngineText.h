@@ -5,6 +5,7 @@
 #include "engine/PuzzleText.h"
 #include "engine/Step.h"
 #include "engine/Stepper.h"
+#include "support/Puzzles.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -57,20 +58,8 @@ inline std::string changesOf(const Step& step) {
     return text;
 }
 
-// A puzzle with its one solution.
-struct SolvedPuzzle {
-    const char* name;
-    std::string_view puzzle;
-    std::string_view solution;
-};
-
-// Puzzles of each level (and one the techniques here do not finish).
-inline constexpr SolvedPuzzle EasyPuzzle = {
-    "easy", "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79",
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179"};
-inline constexpr SolvedPuzzle MediumPuzzle = {
-    "medium", ".......1.7..2589.3.9..3..588..7.............6......2.1..1..9....7.6..8..52..8...9",
-    "358974612716258943294136758832761594145892376967345281681529437479613825523487169"};
+// Puzzles of the other levels (and one the techniques here do not finish); the
+// easy and the medium one are shared by every test folder.
 inline constexpr SolvedPuzzle HardPuzzle = {
     "hard", "1.8.29...7..........31.....28...31.........6..5.2...37.72.8.....1..6.9....9..18..",
     "168729543725834691493156782287643159341597268956218437672985314814362975539471826"};

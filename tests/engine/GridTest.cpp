@@ -2,6 +2,7 @@
 #include "engine/Candidates.h"
 #include "engine/PuzzleText.h"
 #include "engine/Step.h"
+#include "support/Puzzles.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -9,8 +10,7 @@
 namespace engine {
 namespace {
 
-constexpr std::string_view Puzzle =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+constexpr std::string_view Puzzle = EasyPuzzle.puzzle;
 
 // Every unit holds nine different cells, every cell lies in exactly three units
 // and sees exactly the 20 cells it shares a unit with.

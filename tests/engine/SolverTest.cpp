@@ -5,6 +5,7 @@
 #include "engine/Candidates.h"
 #include "engine/PuzzleText.h"
 #include "engine/Random.h"
+#include "support/Puzzles.h"
 
 #include <gtest/gtest.h>
 
@@ -85,10 +86,8 @@ int plainCountOf(Board board) {
     return plainCount(board, 2);
 }
 
-const std::string Expert =
-    ".......1.7..2589.3.9..3..588..7.............6......2.1..1..9....7.6..8..52..8...9";
-const std::string ExpertSolved =
-    "358974612716258943294136758832761594145892376967345281681529437479613825523487169";
+const std::string Expert(MediumPuzzle.puzzle);
+const std::string ExpertSolved(MediumPuzzle.solution);
 
 struct CountCase {
     const char* name;

@@ -36,10 +36,8 @@ struct TechniqueCase {
 // Boards met on the way through qqwing puzzles; each row's technique is the
 // first that applies to the board's own pencil marks.
 const TechniqueCase TechniqueCases[] = {
-    {"HiddenSingle", Technique::HiddenSingle, findHiddenSingle,
-     ".......1.7..2589.3.9..3..588..7.............6......2.1..1..9....7.6..8..52..8...9", "",
-     "358974612716258943294136758832761594145892376967345281681529437479613825523487169", "r1c9=2",
-     "Hidden single: the only place for 2 in box 3 is r1c9"},
+    {"HiddenSingle", Technique::HiddenSingle, findHiddenSingle, MediumPuzzle.puzzle, "",
+     MediumPuzzle.solution, "r1c9=2", "Hidden single: the only place for 2 in box 3 is r1c9"},
     {"NakedSingle", Technique::NakedSingle, findNakedSingle,
      ".....21..2...8.3.51...5.8..6.8.359.1.31...587.9..1863...7.6325....5..41.......76.", "",
      "853672194264981375179354826628735941431296587795418632947163258386527419512849763", "r5c1=4",

@@ -1,7 +1,10 @@
 // Typing a puzzle into the entry grid: the arrow keys, the two entry modes, storing
-// on a cell change, the detached editor, the focus and the first-key rule.
+// on a cell change, the detached editor, the focus and the first-key rule; and
+// what the live check reads of the cells (what the engine says of the puzzle is
+// checked through the status line's words).
 #include "entry/EntryGrid.h"
 
+#include "entry/EntryCheck.h"
 #include "entry/KeyCodes.h"
 #include "support/BoardText.h"
 #include "support/FakeShell.h"
@@ -53,7 +56,11 @@ protected:
     }
 
     std::pair<int, int> current() const { return {entry.Grid2.row(), entry.Grid2.col()}; }
-    const std::string& at(int row, int col) const { return entry.Grid2.text(row, col); }
+    // The cell's text, and its background when cyan.
+    std::string at(int row, int col) const {
+        return entry.Grid2.text(row, col) +
+               (entry.Grid2.backColor(row, col) == Cyan ? " cyan" : "");
+    }
     // Where the editor must stand over cell (r, c) of a grid at (200, 300).
     static UnitRect cellRect(int r, int c) { return {200 + c * 500, 300 + r * 500, 500, 500}; }
 
@@ -93,10 +100,7 @@ TEST_F(Entry, FastEntryStoresDigitsAcrossARowEndAndTypesZeroInPlace) {
     EXPECT_EQ(entry.Text1.text(), "0") << "the armed marker emptied the 5 first";
     EXPECT_EQ(current(), std::pair(2, 7));
     EXPECT_EQ(type("\r5"), "\r");
-    EXPECT_EQ(at(2, 7), "0");
-    EXPECT_EQ(entry.Grid2.backColor(2, 7), White);
-    EXPECT_EQ(at(2, 8), "5");
-    EXPECT_EQ(entry.Grid2.backColor(2, 8), Cyan);
+    EXPECT_EQ(at(2, 7) + "," + at(2, 8), "0,5 cyan");
     EXPECT_EQ(current(), std::pair(3, 0));
 }
 
@@ -107,13 +111,13 @@ TEST_F(Entry, NormalEntryStoresOnEnterAndColoursTheCellLeftByItsValue) {
     EXPECT_EQ(type("abc\r7x\r3"), "abc\r7x\r3") << "normal mode swallows no key, Enter too";
     EXPECT_EQ(entry.Text1.text(), "35");
     type("\r");
-    EXPECT_EQ(at(8, 6), "abc");
-    EXPECT_EQ(entry.Grid2.backColor(8, 6), White);
-    EXPECT_EQ(at(8, 7), "7x");
-    EXPECT_EQ(entry.Grid2.backColor(8, 7), Cyan);
-    EXPECT_EQ(at(8, 8), "35") << "Enter stores in the last cell too, and beeps";
+    EXPECT_EQ(at(8, 6) + "," + at(8, 7), "abc,7x cyan");
+    EXPECT_EQ(entry.Grid2.text(8, 8), "35") << "Enter stores in the last cell too, and beeps";
     EXPECT_EQ(current(), std::pair(8, 8));
     EXPECT_EQ(shell.beeps, 1);
+    entry.Grid2.clear(); // "Clear Grid": the editor keeps its text, and leaving stores it
+    press(Keys::Up);
+    EXPECT_EQ(at(8, 6) + "," + at(8, 8), ",35 cyan");
 }
 
 // Until the grid takes the focus the editor holds another cell's text: store none.
@@ -127,23 +131,13 @@ TEST_F(Entry, DetachedEditorStoresNothingUntilTheGridTakesTheFocus) {
     EXPECT_EQ(at(0, 1), "") << "a fast digit is lost while detached";
     entry.focusMovedTo(Focus::Grid2);
     type("4");
-    EXPECT_EQ(at(0, 2), "4");
-}
-
-TEST_F(Entry, ClearGridThenACellChangeStoresTheEditorTextBack) {
-    entry.Grid2.setText(4, 4, "6");
-    clickCell(4, 4);
-    entry.Grid2.clear(); // "Clear Grid"
-    EXPECT_EQ(at(4, 4), "");
-    press(Keys::Down);
-    EXPECT_EQ(at(4, 4), "6");
-    EXPECT_EQ(entry.Grid2.backColor(4, 4), Cyan);
+    EXPECT_EQ(at(0, 2), "4 cyan");
 }
 
 // A pasted board reads as if each cell had been typed and left; the editor, half
 // way through typing "6", must not store it over the pasted cell afterwards.
 TEST_F(Entry, ATypedBoardFillsEveryCellAndSurvivesLeavingTheEditorsCell) {
-    const std::string puzzle = cellsOf(OtherPuzzle);
+    const std::string puzzle = cellsOf(EasyPuzzle.puzzle);
     for (const bool detached : {false, true}) {
         SCOPED_TRACE(detached ? "detached" : "attached");
         entry.Grid2.setBackColor(0, 2, Cyan);
@@ -152,9 +146,8 @@ TEST_F(Entry, ATypedBoardFillsEveryCellAndSurvivesLeavingTheEditorsCell) {
         entry.EditorDetached = detached;
         entry.typeBoard(puzzle);
         press(Keys::Down);
-        EXPECT_EQ(boardOf(entry.Grid2), puzzle);
         for (int i = 0; i < 81; ++i)
-            EXPECT_EQ(entry.Grid2.backColor(i / 9, i % 9), puzzle[i] == '.' ? White : Cyan) << i;
+            EXPECT_EQ(at(i / 9, i % 9), puzzle[i] == '.' ? "" : puzzle.substr(i, 1) + " cyan") << i;
         EXPECT_EQ(entry.EditorDetached, detached);
     }
 }
@@ -186,6 +179,19 @@ TEST_F(Entry, EditorFocusChangesOnlyForRealAndOnlyOnItsShownPage) {
     EXPECT_EQ(requests, 1) << "the window is asked to follow";
 }
 
+// The live check reads the puzzle "Save Game" would store: a cell counts when its
+// value is a whole digit, whatever else its text holds.
+TEST(EntryCheck, CountsTheCellsSaveGameStoresAsGivens) {
+    CellGrid grid;
+    const std::pair<const char*, int> texts[] = {{"7", 1},  {" 4", 1}, {"2.0", 1}, {"12", 0},
+                                                 {"-3", 0}, {"ab", 0}, {"", 0}};
+    for (const auto& [text, givens] : texts) {
+        SCOPED_TRACE(text);
+        grid.setText(3, 3, text);
+        EXPECT_EQ(readEntry(grid).givens, givens);
+    }
+}
+
 // Runs the first-key rule of any text box for `key` on a box holding "57".
 std::pair<std::string, std::string> firstKey(int key, bool anyKey, const char* tag, int caret = 0,
                                              Alignment alignment = Alignment::Left) {
@@ -194,7 +200,7 @@ std::pair<std::string, std::string> firstKey(int key, bool anyKey, const char* t
     box.setAlignment(alignment);
     box.setCaret(caret);
     box.setTag(tag);
-    EXPECT_TRUE(EntryGrid::ClearOnFirstKey(box, key, anyKey));
+    EntryGrid::ClearOnFirstKey(box, key, anyKey);
     return {box.text(), box.tag()};
 }
 

@@ -50,11 +50,11 @@ TEST_F(GameCommands, EveryEntryCellIsStoredAsOneCharacterAndComesBackOnThePlayGr
     const std::pair<const char*, char> cells[] = {
         {"7", '7'},   {" 4", '4'},  {"6x", '6'},  {"2.0", '2'}, {"12", '0'}, {"-3", '0'},
         {"1.5", '0'}, {"1e3", '0'}, {"1 2", '0'}, {"ab", '0'},  {"", '0'}};
-    std::string board = cellsOf(OtherPuzzle);
+    std::string board = cellsOf(EasyPuzzle.puzzle);
     std::replace(board.begin(), board.end(), '.', '0');
     for (const auto& [text, digit] : cells) {
         SCOPED_TRACE(text);
-        putBoard(form.controls().Grid2, OtherPuzzle);
+        putBoard(form.controls().Grid2, EasyPuzzle.puzzle);
         form.controls().Grid2.setText(0, 0, text);
         form.Command5_Click();
         const std::string game = stored().front();
@@ -63,7 +63,7 @@ TEST_F(GameCommands, EveryEntryCellIsStoredAsOneCharacterAndComesBackOnThePlayGr
     Frm_TaBrel later{shell, folder.path()};
     later.Form_Load();
     later.Command6_Click();
-    EXPECT_EQ(boardOf(later.controls().Grid3), "." + cellsOf(OtherPuzzle).substr(1));
+    EXPECT_EQ(boardOf(later.controls().Grid3), "." + cellsOf(EasyPuzzle.puzzle).substr(1));
 }
 
 // Delete asks about the selected game, or with none selected about the newest,

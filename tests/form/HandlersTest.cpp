@@ -1,7 +1,7 @@
 // The handlers over the subsystems: start-up, the guard against a run inside a
 // run, Stop, and the words each outcome is told in.
 #include "support/FormFixture.h"
-#include "support/Solutions.h"
+#include "support/Puzzles.h"
 
 namespace {
 
@@ -77,8 +77,7 @@ TEST_F(Handlers, NoBoxShowsOnceTheFormIsUnloading) {
 TEST_F(Handlers, ChkDupTellsEachFindingWithAWarning) {
     const std::pair<std::string, const char*> boards[] = {
         {"55" + std::string(79, '.'), "Duplicates found"},
-        {"534678912672195348198342567859761423426853791713924856961537284287419635345286179",
-         "Good Girl! you did it"},
+        {std::string(EasyPuzzle.solution), "Good Girl! you did it"},
         {std::string(BuiltInBoard), "No Duplicates...Continue it"}};
     for (const auto& [board, text] : boards) {
         SCOPED_TRACE(text);
@@ -96,8 +95,7 @@ TEST_F(Handlers, ChkDupTellsEachFindingWithAWarning) {
 TEST_F(Handlers, TheEditorEchoesTheLastTextPlacedOrLoaded) {
     form.Command1_Click();
     EXPECT_EQ(form.controls().Text1.text(), "3") << "Update on the built-in puzzle places one 3";
-    const std::string full =
-        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+    const std::string full(EasyPuzzle.solution);
     form.showStoredBoard(full);
     EXPECT_EQ(form.controls().Text1.text(), "9");
     EXPECT_TRUE(form.entry().EditorDetached);

@@ -5,7 +5,7 @@
 #include "form/PuzzleFile.h"
 #include "store/GameStore.h"
 #include "support/FormFixture.h"
-#include "support/Solutions.h"
+#include "support/Puzzles.h"
 #include "support/TempFolder.h"
 
 #include <fstream>
@@ -14,10 +14,8 @@ namespace {
 
 using PuzzleCommands = FormTest;
 
-const std::string Other = cellsOf(OtherPuzzle);
-// OtherPuzzle's solution.
-constexpr std::string_view OtherSolution =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+const std::string Other = cellsOf(EasyPuzzle.puzzle);
+constexpr std::string_view OtherSolution = EasyPuzzle.solution;
 
 // A pasted puzzle starts a new game exactly as "Default Game" would; Copy gives
 // back the same line.

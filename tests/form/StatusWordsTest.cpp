@@ -3,7 +3,7 @@
 
 #include "engine/Grid.h"
 #include "support/BoardText.h"
-#include "support/Solutions.h"
+#include "support/Puzzles.h"
 
 #include <gtest/gtest.h>
 
@@ -97,14 +97,14 @@ std::string lineFor(const CellGrid& grid) {
 }
 
 TEST(EntryLine, TheLineTellsTheGivensAnyRepeatAndTheSolutions) {
-    const std::string wrongDigit = "4" + std::string(MediumPuzzle.substr(1));
+    const std::string wrongDigit = "4" + std::string(MediumPuzzle.puzzle.substr(1));
     const struct {
         const char* name;
         std::string board;
         const char* line;
     } cases[] = {
         {"OneGiven", "5" + std::string(80, '.'), "1 given · more than one solution"},
-        {"Unique", std::string(MediumPuzzle), "25 givens · unique solution (medium)"},
+        {"Unique", std::string(MediumPuzzle.puzzle), "25 givens · unique solution (medium)"},
         {"NoSolution", wrongDigit, "26 givens · no solution"},
         // Two cells of one row and box are named once, for the row.
         {"RepeatInARowAndABox", "44" + std::string(79, '.'),

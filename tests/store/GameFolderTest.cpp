@@ -1,5 +1,5 @@
-// The folder of the stored games: the rule on its facts, and the facts read from
-// a real disk by a user who may not write the program's folder.
+// The folder of the stored games, chosen from a real disk by a user whom the
+// permission bits bind.
 #include "store/GameFolder.h"
 
 #include "store/GameStore.h"
@@ -12,70 +12,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The other cases are checked on a real disk below.
-TEST(GameFolderRule, StaysBesideTheProgramUnlessThatFolderCanNeitherServeNorBeWritten) {
-    const fs::path program = "/opt/bin", data = "/home/u/.local/share/tabrel";
+// Beside the program unless that folder can neither serve nor be written; a data
+// folder chosen is created when missing, and only then. A folder that does not
+// exist takes no file.
+TEST(GameFolder, StaysBesideTheProgramUnlessThatFolderCanNeitherServeNorBeWritten) {
     const struct {
         const char* name;
-        bool databaseThere;
-        bool writable;
-        fs::path dataFolder;
-        fs::path chosen;
+        bool databaseThere, writable, dataFolder, dataChosen;
     } cases[] = {
-        {"a database in a writable folder", true, true, data, program},
-        {"no data folder to go to", false, false, "", program},
+        {"AFolderTheUserCannotWrite", false, false, true, true},
+        {"ADatabaseWhereTheUserCannotWrite", true, false, true, false},
+        {"AWritableFolder", false, true, true, false},
+        {"NoDataFolderToGoTo", false, false, false, false},
     };
-    for (const auto& [name, databaseThere, writable, dataFolder, chosen] : cases) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(chooseGameFolder({program, databaseThere, writable, dataFolder}), chosen);
-    }
-}
-
-// The folders of a scratch tree that an unprivileged user may read but not
-// write (the program's) or write (the home).
-class GameFolderOnDisk : public ::testing::Test {
-protected:
-    GameFolderOnDisk() {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder root;
+        const fs::path program = root.path() / "bin", home = root.path() / "home";
+        const fs::path data = home / "share" / "tabrel";
         fs::permissions(root.path(), fs::perms(0755));
         fs::create_directory(program);
-        fs::permissions(program, fs::perms(0755));
+        if (c.databaseThere)
+            std::ofstream(program / GameStoreFileName) << "";
+        fs::permissions(program, fs::perms(c.writable ? 0777 : 0755));
         fs::create_directory(home);
         fs::permissions(home, fs::perms(0777));
-    }
-
-    // gameFolder as the unprivileged user, and whether the data folder exists after.
-    std::string chosenByUser() {
-        return asUnprivilegedUser([&] {
-            const fs::path chosen = gameFolder(program, data);
-            return chosen.string() + (fs::is_directory(data) ? " +data" : "");
+        const std::string seen = asUnprivilegedUser([&] {
+            const fs::path chosen = gameFolder(program, c.dataFolder ? data : fs::path());
+            return chosen.string() + (fs::is_directory(data) ? " +data" : "") +
+                   (canCreateFilesIn(program) ? " writable" : "") +
+                   (canCreateFilesIn(home / "missing") ? " missing" : "");
         });
+        EXPECT_EQ(seen, (c.dataChosen ? data.string() + " +data" : program.string()) +
+                            (c.writable ? " writable" : ""));
     }
-
-    TempFolder root;
-    const fs::path program = root.path() / "bin";
-    const fs::path home = root.path() / "home";
-    const fs::path data = home / "share" / "tabrel";
-};
-
-TEST_F(GameFolderOnDisk, AProgramFolderTheUserCannotWriteSendsTheGamesToTheDataFolder) {
-    EXPECT_EQ(chosenByUser(), data.string() + " +data") << "created when missing";
-    EXPECT_EQ(asUnprivilegedUser([&] { return std::to_string(canCreateFilesIn(program)); }), "0");
-}
-
-TEST_F(GameFolderOnDisk, ADatabaseBesideTheProgramIsKeptEvenWhereTheUserCannotWrite) {
-    std::ofstream(program / GameStoreFileName) << "";
-    EXPECT_EQ(chosenByUser(), program.string());
-}
-
-TEST_F(GameFolderOnDisk, AWritableProgramFolderIsUsedAndNoDataFolderIsMade) {
-    fs::permissions(program, fs::perms(0777));
-    EXPECT_EQ(chosenByUser(), program.string());
-}
-
-TEST(GameFolderCheck, AFolderThatDoesNotExistTakesNoFile) {
-    TempFolder folder;
-    EXPECT_TRUE(canCreateFilesIn(folder.path()));
-    EXPECT_FALSE(canCreateFilesIn(folder.path() / "missing"));
 }
 
 } // namespace

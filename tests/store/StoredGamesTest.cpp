@@ -43,13 +43,14 @@ TEST_F(Store, LabelsCarryTheLocalDateOfTheSave) {
 }
 
 // A saved board comes back as it went in; with nothing chosen the newest is meant;
-// a delete removes the chosen game only and leaves the newest current.
+// a delete removes the chosen game only and leaves the newest current. With the
+// last game gone there is nothing to restore or delete, and a new game never takes
+// a deleted one's number.
 TEST_F(Store, SavedBoardsComeBackAndADeleteRemovesOnlyTheChosenOne) {
     const std::string older(81, '1'), newer(81, '2');
     games.save(older, SomeDay);
     games.save(newer, SomeDay);
-    ASSERT_EQ(games.entries().size(), 2u);
-    const Bookmark olderGame = games.entries()[1].bookmark;
+    const Bookmark olderGame = games.entries().at(1).bookmark;
     EXPECT_EQ(games.restore(std::nullopt), newer);
     EXPECT_EQ(games.restore(olderGame), older);
     EXPECT_EQ(games.restore(std::nullopt), older) << "the restored game stays current";
@@ -61,22 +62,12 @@ TEST_F(Store, SavedBoardsComeBackAndADeleteRemovesOnlyTheChosenOne) {
     EXPECT_EQ(games.currentLabel(), games.entries()[0].label);
     EXPECT_EQ(games.restore(std::nullopt), newer);
     EXPECT_EQ(games.chooseForDelete(olderGame), std::nullopt) << "a game that is gone";
-}
-
-// Every failure comes back with its reason, and nothing is written.
-TEST_F(Store, AChangeTheFileRefusesIsReturnedAsFailedWithItsReason) {
-    games.save(std::string(81, '1'), SomeDay);
-    Database other(folder.path() / GameStoreFileName, Database::Access::ReadWrite);
-    other.exec("begin immediate"); // another program is writing
-    const StoreChange save = games.save(std::string(81, '2'), SomeDay);
-    EXPECT_EQ(save.state, State::Failed);
-    EXPECT_EQ(save.reason, "the file is in use by another program");
-    ASSERT_TRUE(games.chooseForDelete(std::nullopt));
-    EXPECT_EQ(games.deleteCurrent().state, State::Failed);
-    other.exec("rollback");
-    StoredGames reopened{folder.path()};
-    reopened.open();
-    EXPECT_EQ(reopened.entries().size(), 1u);
+    ASSERT_EQ(games.chooseForDelete(std::nullopt), "2");
+    games.deleteCurrent();
+    EXPECT_EQ(games.restore(std::nullopt), "");
+    EXPECT_EQ(games.chooseForDelete(std::nullopt), std::nullopt);
+    games.save(older, SomeDay);
+    EXPECT_EQ(games.chooseForDelete(std::nullopt), "3");
 }
 
 // The board a game is stored under, as 81 characters with "0" for an empty cell.
@@ -104,16 +95,22 @@ TEST_F(Store, AnImportAddsOnlyBoardsNotStoredYetAndExportsOldestFirst) {
     EXPECT_EQ(games.restore(std::nullopt), board('4', 80)) << "the last imported is the newest";
 }
 
-// An import is one transaction: a refused write leaves every stored game as it was.
-TEST_F(Store, AnImportTheFileRefusesAddsNothing) {
+// While another program writes, every change fails with the reason and changes
+// nothing; an import is one transaction.
+TEST_F(Store, EveryChangeTheFileRefusesFailsWithItsReasonAndWritesNothing) {
     games.save(board('1', 0), SomeDay);
     Database other(folder.path() / GameStoreFileName, Database::Access::ReadWrite);
     other.exec("begin immediate");
-    const StoreImport outcome = games.import({board('2', 1), board('3', 2)}, SomeDay);
+    const StoreChange save = games.save(board('2', 1), SomeDay);
+    const StoreImport import = games.import({board('2', 1), board('3', 2)}, SomeDay);
+    ASSERT_TRUE(games.chooseForDelete(std::nullopt));
+    const StoreChange deletion = games.deleteCurrent();
     other.exec("rollback");
-    EXPECT_EQ(outcome.change.state, State::Failed);
-    EXPECT_EQ(outcome.change.reason, "the file is in use by another program");
-    EXPECT_EQ(outcome.added, 0);
+    for (const StoreChange& change : {save, import.change, deletion}) {
+        EXPECT_EQ(change.state, State::Failed);
+        EXPECT_EQ(change.reason, "the file is in use by another program");
+    }
+    EXPECT_EQ(import.added, 0);
     StoredGames reopened{folder.path()};
     reopened.open();
     EXPECT_EQ(reopened.boards(), std::vector<std::string>{board('1', 0)});

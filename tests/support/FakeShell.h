@@ -1,18 +1,112 @@
-// The shell of window-free tests: scripted boxes and yields, recorded beeps and tabs, a set clock.
+// The shell of window-free tests: message boxes answered from a script, jobs run
+// when the test says, yields that run the test's actions, recorded beeps and
+// tabs, a set clock.
 #pragma once
 
-#include "support/FakeRunner.h"
-#include "support/MessageScript.h"
+#include "controls/Shell.h"
 
+#include <array>
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+template <typename T>
+T popFront(std::deque<T>& queue) {
+    T first = std::move(queue.front());
+    queue.pop_front();
+    return first;
+}
+
+struct ShownMessage {
+    std::string text;
+    MsgButtons buttons;
+    MsgIcon icon;
+    std::string caption; // what the title bar shows: ProgramTitle when none was given
+};
+
+// Records every message box and answers it from a script. Fails the test on a
+// box nobody scripted and, when destroyed, on an answer nobody used.
+class MessageScript {
+public:
+    ~MessageScript() { EXPECT_TRUE(answers_.empty()) << answers_.size() << " answer(s) unused"; }
+
+    // The next box is expected and answered with `answer`.
+    void answerNext(MsgAnswer answer) { answers_.push_back(answer); }
+    MsgAnswer show(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                   const std::string& caption) {
+        shown_.push_back({text, buttons, icon, caption.empty() ? ProgramTitle : caption});
+        if (answers_.empty()) {
+            ADD_FAILURE() << "unexpected message box: \"" << text << "\"";
+            return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+        }
+        return popFront(answers_);
+    }
+
+    const std::vector<ShownMessage>& shown() const { return shown_; }
+    // The texts of the boxes shown so far.
+    std::vector<std::string> texts() const {
+        std::vector<std::string> texts;
+        for (const ShownMessage& message : shown_)
+            texts.push_back(message.text);
+        return texts;
+    }
+
+private:
+    std::deque<MsgAnswer> answers_;
+    std::vector<ShownMessage> shown_;
+};
+
+// Jobs run at once, on the test's thread, or, while held, when the test finishes
+// them. A job replaces the one of its kind not yet finished: the real runner
+// delivers only the newest answer of a kind.
+class FakeRunner : public Runner {
+public:
+    bool hold = false; // while set, jobs wait for finishJobs or beLate
+
+    void start(JobKind kind, Work work, std::function<void()> late = {}) override {
+        lanes_[index(kind)] = Job{std::move(work), std::move(late)};
+        if (!hold)
+            finishJobs();
+    }
+    void cancel(JobKind kind) override { lanes_[index(kind)].reset(); }
+    bool busy(JobKind kind) const override { return lanes_[index(kind)].has_value(); }
+
+    // Runs every job and delivers its answer, as the real runner would.
+    void finishJobs() {
+        for (std::optional<Job>& lane : lanes_)
+            while (lane) {
+                const Job job = *std::exchange(lane, std::nullopt);
+                if (const Deliver deliver = job.work(notCancelled_))
+                    deliver();
+            }
+    }
+    // What the real runner does when an answer takes long.
+    void beLate() {
+        for (const std::optional<Job>& lane : lanes_)
+            if (lane && lane->late)
+                lane->late();
+    }
+
+private:
+    struct Job {
+        Work work;
+        std::function<void()> late;
+    };
+    static std::size_t index(JobKind kind) { return static_cast<std::size_t>(kind); }
+
+    std::array<std::optional<Job>, JobKinds> lanes_;
+    const std::atomic<bool> notCancelled_{false};
+};
 
 class FakeShell : public Shell {
 public:
     MessageScript messages;
     int beeps = 0;
-    int yields = 0;
     std::vector<Page> tabsShown;
     FakeRunner jobs;
     std::chrono::system_clock::time_point clock{std::chrono::seconds(1'800'000'000)};
@@ -27,12 +121,8 @@ public:
         return messages.show(text, buttons, icon, caption);
     }
     void yield() override {
-        ++yields;
-        if (!yieldActions_.empty()) {
-            auto action = std::move(yieldActions_.front());
-            yieldActions_.pop_front();
-            action();
-        }
+        if (!yieldActions_.empty())
+            popFront(yieldActions_)();
         if (everyYield)
             everyYield();
     }

@@ -10,8 +10,7 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "tabrel-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            ADD_FAILURE() << "cannot make a temporary folder from " << pattern;
+        EXPECT_TRUE(mkdtemp(pattern.data())) << "cannot make a temporary folder from " << pattern;
         path_ = pattern;
     }
     ~TempFolder() {

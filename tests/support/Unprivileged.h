@@ -12,25 +12,27 @@
 // The user the checks run as when the tests run as root.
 inline constexpr uid_t UnprivilegedId = 65534;
 
+// In a child process: becomes UnprivilegedId when running as root; false when
+// that failed.
+inline bool becomeUnprivileged() {
+    return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(UnprivilegedId) == 0 &&
+                              setuid(UnprivilegedId) == 0);
+}
+
 // Runs `check` in a child process, as UnprivilegedId when the tests run as root
 // (else as the user running them), and returns the text it returned. The child
 // sees the files the parent made, so they must be readable by that user.
 inline std::string asUnprivilegedUser(const std::function<std::string()>& check) {
     int channel[2];
-    if (pipe(channel) != 0) {
-        ADD_FAILURE() << "pipe";
-        return {};
-    }
+    EXPECT_EQ(pipe(channel), 0);
     const pid_t child = fork();
     if (child == 0) {
         close(channel[0]);
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(UnprivilegedId) != 0 ||
-                               setuid(UnprivilegedId) != 0))
+        if (!becomeUnprivileged())
             _exit(2);
         const std::string result = check();
-        const bool written =
-            write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
-        _exit(written ? 0 : 3);
+        const auto size = static_cast<ssize_t>(result.size());
+        _exit(write(channel[1], result.data(), result.size()) == size ? 0 : 3);
     }
     close(channel[1]);
     std::string result;

@@ -2,14 +2,14 @@
 // command's output lines, messages and exit status.
 #include "ToolRun.h"
 #include "support/BoardText.h"
-#include "support/Solutions.h"
+#include "support/Puzzles.h"
 
 #include <algorithm>
 #include <regex>
 
 namespace {
 
-const std::string Medium(MediumPuzzle);
+const std::string Medium(MediumPuzzle.puzzle);
 
 // `text` as a regular expression that matches just it.
 std::string literal(std::string_view text) {
@@ -73,7 +73,7 @@ TEST(Tools, EachCommandPrintsItsLinesAndStatus) {
     const std::string builtIn(BuiltInBoard);
     const Command commands[] = {
         {"count", TABREL_PUZZLE, "count /dev/stdin", "# note\n" + zeros + "\r\n123\n" + repeat, 1,
-         literal(Medium + " 1 " + std::string(MediumSolution) + "\n" + repeat + " 0 -\n"),
+         literal(Medium + " 1 " + std::string(MediumPuzzle.solution) + "\n" + repeat + " 0 -\n"),
          "tabrel-puzzle: line 3: a puzzle has 81 characters, this line 3\n"},
         {"explain", TABREL_PUZZLE, "explain", Medium, 0,
          literal(Medium) + "\n(step [a-z-]+( r[1-9]c[1-9][=-][1-9])+\n)+end solved medium [0-9]+\n",

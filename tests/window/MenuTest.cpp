@@ -29,7 +29,7 @@ protected:
     }
 };
 
-const std::string Other = cellsOf(OtherPuzzle);
+const std::string Other = cellsOf(EasyPuzzle.puzzle);
 
 // Each key does what "Put In the Grid" does with that digit box; the arrows move on.
 TEST_F(MenuTest, KeysOnThePlayGridPutInClearAndMove) {

@@ -2,7 +2,7 @@
 // boxes answered from a script: its controls, the wiring of every button to its
 // handler, the grid model, and the end of a run when the window closes.
 #include "WindowFixture.h"
-#include "support/Solutions.h"
+#include "support/Puzzles.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
