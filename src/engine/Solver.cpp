@@ -336,6 +336,7 @@ public:
         if (random_ != nullptr)
             random_->shuffle(order.data(), count);
         for (int i = 0; i < count && found_ < limit_; ++i) {
+            ++guesses_;
             State guess = state;
             if (place(guess, order[i], cell))
                 run(guess);
@@ -344,11 +345,13 @@ public:
 
     int found() const { return found_; }
     const Board& first() const { return first_; }
+    int guesses() const { return guesses_; }
 
 private:
     int limit_;
     Random* random_;
     int found_ = 0;
+    int guesses_ = 0;
     Board first_{};
 };
 
@@ -389,7 +392,7 @@ SolveResult solve(const Board& board) {
         return {};
     Search search(2, nullptr);
     search.run(*state);
-    return {search.found(), search.first()};
+    return {search.found(), search.first(), search.guesses()};
 }
 
 bool hasUniqueSolution(const Board& board) {
