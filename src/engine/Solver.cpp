@@ -11,11 +11,19 @@
 // columns. Naked singles come from counting, cell by cell, how many words hold
 // the cell. Guesses go to a cell with two candidates when there is one, else to
 // a cell with the fewest.
+//
+// That misses a clash that only a subset of a unit shows (three digits of a
+// box left two cells, say), and on a sparse board the search can then guess
+// all over the rest of the board before the clash comes to light. So a board
+// that outlasts a budget of guesses is searched again from the start, checking
+// before every guess that each unit's open cells can still be matched with
+// its missing digits.
 #include "engine/Solver.h"
 
 #include "engine/Random.h"
 
 #include <bit>
+#include <limits>
 
 namespace engine {
 
@@ -256,6 +264,152 @@ bool propagate(State& state) {
     }
 }
 
+// The candidates of every unsolved cell, digit bit per cell; 0 for a solved one.
+using CellDigits = std::array<Digits, Cells>;
+
+CellDigits cellDigits(const State& state) {
+    CellDigits digits{};
+    for (int band = 0; band < Bands; ++band)
+        for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
+            for (Word word = state.cands[slotOf(band, digitIndex)] & state.unsolved[band];
+                 word != 0; word &= word - 1)
+                digits[band * 27 + std::countr_zero(word)] |= digitBit(digitIndex + 1);
+    return digits;
+}
+
+// The unsolved cells of a unit: where they are, their candidates, and for
+// each digit index the open cell (0 .. count - 1) matched with it, -1 for none.
+struct OpenCells {
+    int count = 0;
+    std::array<int, 9> cell{};
+    std::array<Digits, 9> digits{};
+    std::array<int, 9> holder{};
+};
+
+OpenCells openCellsOf(int unit, const CellDigits& digits) {
+    OpenCells open;
+    for (const int cell : UnitTable[unit]) {
+        if (digits[cell] != 0) {
+            open.cell[open.count] = cell;
+            open.digits[open.count++] = digits[cell];
+        }
+    }
+    open.holder.fill(-1);
+    return open;
+}
+
+// Gives open cell `i` a digit of its own, moving earlier holders along when
+// needed (an augmenting path); false when no digit can be freed for it.
+bool augment(OpenCells& open, int i, Digits& tried) {
+    for (Digits left = open.digits[i] & ~tried; left != 0; left = open.digits[i] & ~tried) {
+        const int digitIndex = std::countr_zero(left);
+        tried |= static_cast<Digits>(left & -left);
+        const int holder = open.holder[digitIndex];
+        if (holder < 0 || augment(open, holder, tried)) {
+            open.holder[digitIndex] = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Matches every open cell with a digit of its own: most take a digit nobody
+// holds yet, the others get one by augmenting paths. False when some cannot:
+// k digits left fewer than k cells, or k cells fewer than k digits.
+bool matchAll(OpenCells& open) {
+    Digits held = 0;
+    unsigned waiting = 0;
+    for (int i = 0; i < open.count; ++i) {
+        if (const Digits free = open.digits[i] & ~held; free != 0) {
+            held |= static_cast<Digits>(free & -free);
+            open.holder[std::countr_zero(free)] = i;
+        } else {
+            waiting |= 1u << i;
+        }
+    }
+    for (; waiting != 0; waiting &= waiting - 1) {
+        Digits tried = 0;
+        if (!augment(open, std::countr_zero(waiting), tried))
+            return false;
+    }
+    return true;
+}
+
+// The open cells reachable from `from` along `edges` (a bit per open cell).
+unsigned reachable(unsigned from, const std::array<unsigned, 9>& edges) {
+    unsigned seen = from;
+    for (unsigned frontier = from; frontier != 0;) {
+        unsigned next = 0;
+        for (; frontier != 0; frontier &= frontier - 1)
+            next |= edges[std::countr_zero(frontier)];
+        frontier = next & ~seen;
+        seen |= next;
+    }
+    return seen;
+}
+
+// The open cells of a unit must take its missing digits one each. With all
+// matched, let each cell lead to the holders of its candidates: a candidate
+// outside the matching belongs to another one exactly when its holder leads
+// back to the cell, that is when both lie in one strongly connected group.
+// Keeps only those candidates, which finds every naked and hidden subset of
+// the unit at once; false when the cells cannot all be matched.
+bool matchUnit(OpenCells& open) {
+    if (!matchAll(open))
+        return false;
+    std::array<unsigned, 9> onward{};
+    std::array<unsigned, 9> back{};
+    std::array<Digits, 9> own{};
+    for (int digitIndex = 0; digitIndex < 9; ++digitIndex)
+        if (open.holder[digitIndex] >= 0)
+            own[open.holder[digitIndex]] = digitBit(digitIndex + 1);
+    for (int i = 0; i < open.count; ++i) {
+        for (Digits left = open.digits[i]; left != 0; left &= left - 1) {
+            const int holder = open.holder[std::countr_zero(left)];
+            onward[i] |= 1u << holder;
+            back[holder] |= 1u << i;
+        }
+    }
+    for (unsigned left = (1u << open.count) - 1; left != 0;) {
+        const unsigned start = left & -left;
+        const unsigned group = reachable(start, onward) & reachable(start, back);
+        Digits groupDigits = 0;
+        for (unsigned cells = group; cells != 0; cells &= cells - 1)
+            groupDigits |= own[std::countr_zero(cells)];
+        for (unsigned cells = group; cells != 0; cells &= cells - 1)
+            open.digits[std::countr_zero(cells)] &= groupDigits;
+        left &= ~group;
+    }
+    return true;
+}
+
+// Runs matchUnit over every unit and drops from the words what it rules out;
+// false on a contradiction.
+bool settleUnits(State& state) {
+    const CellDigits before = cellDigits(state);
+    CellDigits digits = before;
+    for (int unit = 0; unit < Units; ++unit) {
+        OpenCells open = openCellsOf(unit, digits);
+        if (!matchUnit(open))
+            return false;
+        for (int i = 0; i < open.count; ++i)
+            digits[open.cell[i]] = open.digits[i];
+    }
+    for (int cell = 0; cell < Cells; ++cell)
+        for (Digits lost = before[cell] & ~digits[cell]; lost != 0; lost &= lost - 1)
+            narrow(state, slotOf(cell / 27, std::countr_zero(lost)), ~bitOf(cell));
+    return true;
+}
+
+// Propagation with every unit matched too, to a standstill.
+bool propagateWithMatching(State& state) {
+    do {
+        if (!propagate(state) || !settleUnits(state))
+            return false;
+    } while (state.changed != 0);
+    return true;
+}
+
 bool solved(const State& state) {
     return (state.unsolved[0] | state.unsolved[1] | state.unsolved[2]) == 0;
 }
@@ -312,18 +466,25 @@ Board boardOf(const State& state) {
     return board;
 }
 
-// Counts solutions up to `limit`, keeping the first; with a generator the
-// digits of each guess are tried in random order.
+// What a search works out between guesses: the bands, stacks and singles
+// alone, or the matching of every unit too.
+enum class Propagation { Basic, WithMatching };
+
+// Counts solutions into `result` up to `limit`, keeping the first, and adds
+// its guesses; with a generator the digits of each guess are tried in random
+// order. It gives up, exhausted, rather than make guess number `budget` + 1.
 class Search {
 public:
-    Search(int limit, Random* random) : limit_(limit), random_(random) {}
+    Search(SolveResult& result, int limit, Random* random, Propagation propagation, int budget)
+        : result_(result), limit_(limit), random_(random), propagation_(propagation),
+          budget_(budget) {}
 
     void run(State state) {
-        if (!propagate(state))
+        if (!propagated(state))
             return;
         if (solved(state)) {
-            if (found_++ == 0)
-                first_ = boardOf(state);
+            if (result_.solutions++ == 0)
+                result_.solution = boardOf(state);
             return;
         }
         int cell = firstPairCell(state);
@@ -335,21 +496,34 @@ public:
             order[count++] = std::countr_zero(digits);
         if (random_ != nullptr)
             random_->shuffle(order.data(), count);
-        for (int i = 0; i < count && found_ < limit_; ++i) {
+        for (int i = 0; i < count && result_.solutions < limit_; ++i) {
+            if (guesses_ == budget_) {
+                exhausted_ = true;
+                return;
+            }
+            ++guesses_;
+            ++result_.guesses;
             State guess = state;
             if (place(guess, order[i], cell))
                 run(guess);
         }
     }
 
-    int found() const { return found_; }
-    const Board& first() const { return first_; }
+    bool exhausted() const { return exhausted_; }
 
 private:
+    bool propagated(State& state) const {
+        return propagation_ == Propagation::WithMatching ? propagateWithMatching(state)
+                                                         : propagate(state);
+    }
+
+    SolveResult& result_;
     int limit_;
     Random* random_;
-    int found_ = 0;
-    Board first_{};
+    Propagation propagation_;
+    int budget_;
+    int guesses_ = 0;
+    bool exhausted_ = false;
 };
 
 // The state with the board's givens placed, every word still to settle; none
@@ -381,15 +555,41 @@ std::optional<State> givenState(const Board& board) {
     return state;
 }
 
+// Nearly every board takes a few dozen guesses at most, and the basic
+// propagation settles those fastest. A board that needs more than BasicGuesses
+// is searched again from the start with the matching too: each guess costs
+// more, but a clash that only a subset shows cannot hide under thousands of
+// guesses elsewhere on the board.
+constexpr int BasicGuesses = 256;
+
+// Counts the board's solutions into `result` up to `limit`; a seed shuffles
+// the digits of each guess. False, `result` untouched, when two givens of a
+// digit see each other.
+bool searched(const Board& board, int limit, std::optional<std::uint64_t> seed,
+              SolveResult& result) {
+    const auto state = givenState(board);
+    if (!state)
+        return false;
+    for (const Propagation propagation : {Propagation::Basic, Propagation::WithMatching}) {
+        Random random(seed.value_or(0));
+        const int budget =
+            propagation == Propagation::Basic ? BasicGuesses : std::numeric_limits<int>::max();
+        Search search(result, limit, seed ? &random : nullptr, propagation, budget);
+        search.run(*state);
+        if (!search.exhausted())
+            break;
+        result.solutions = 0;
+        result.solution = Board{};
+    }
+    return true;
+}
+
 } // namespace
 
 SolveResult solve(const Board& board) {
-    const auto state = givenState(board);
-    if (!state)
-        return {};
-    Search search(2, nullptr);
-    search.run(*state);
-    return {search.found(), search.first()};
+    SolveResult result;
+    searched(board, 2, std::nullopt, result);
+    return result;
 }
 
 bool hasUniqueSolution(const Board& board) {
@@ -397,15 +597,10 @@ bool hasUniqueSolution(const Board& board) {
 }
 
 std::optional<Board> randomSolution(const Board& board, std::uint64_t seed) {
-    const auto state = givenState(board);
-    if (!state)
+    SolveResult result;
+    if (!searched(board, 1, seed, result) || result.solutions == 0)
         return std::nullopt;
-    Random random(seed);
-    Search search(1, &random);
-    search.run(*state);
-    if (search.found() == 0)
-        return std::nullopt;
-    return search.first();
+    return result.solution;
 }
 
 std::optional<Repeat> repeatedGiven(const Board& board) {
