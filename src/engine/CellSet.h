@@ -24,6 +24,12 @@ public:
     constexpr bool contains(int cell) const { return (word(cell) & bit(cell)) != 0; }
     constexpr bool empty() const { return low_ == 0 && high_ == 0; }
     constexpr int size() const { return std::popcount(low_) + std::popcount(high_); }
+    // Exactly one cell, told without counting (a library call in a
+    // processor-neutral build).
+    constexpr bool single() const {
+        return (low_ == 0) != (high_ == 0) && (low_ & (low_ - 1)) == 0 &&
+               (high_ & (high_ - 1)) == 0;
+    }
 
     constexpr CellSet operator&(CellSet other) const {
         return {low_ & other.low_, high_ & other.high_};

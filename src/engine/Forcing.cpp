@@ -108,10 +108,10 @@ private:
             .push_back(candidate(end.cell, end.digit));
         if (start.unit >= 0)
             step.units.push_back(static_cast<std::uint8_t>(start.unit));
-        for (int node : start.nodes) {
-            walk_.walk(ImplicationWalk::stateOf(node, true), MaxBranchLinks,
+        for (std::size_t branch = 0; branch < start.nodes.size(); ++branch) {
+            walk_.walk(ImplicationWalk::stateOf(start.nodes[branch], true), MaxBranchLinks,
                        [&](int reached) { return reached == state; });
-            appendChain(step, marks_, graph_, walk_, walk_.path(state));
+            appendChain(step, marks_, graph_, walk_, walk_.path(state), static_cast<int>(branch));
         }
         return step;
     }

@@ -37,11 +37,12 @@ std::vector<int> ImplicationWalk::path(int state) const {
 }
 
 void appendChain(Step& step, const Candidates& marks, const LinkGraph& graph,
-                 const ImplicationWalk& walk, const std::vector<int>& path) {
+                 const ImplicationWalk& walk, const std::vector<int>& path, int branch) {
     std::vector<CellDigit> entries;
-    for (int state : path) {
-        const ChainLink link = walk.linkInto(state);
-        if (state != path.front()) {
+    std::vector<CellDigit> previous;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const GraphLink link = walk.linkInto(path[i]);
+        if (i > 0) {
             addUnit(step, link.unit);
             if (link.als >= 0) {
                 entries.clear();
@@ -50,10 +51,14 @@ void appendChain(Step& step, const Candidates& marks, const LinkGraph& graph,
                 addNode(step, entries);
             }
         }
-        const ChainNode& node = graph.node(state / 2);
+        const ChainNode& node = graph.node(path[i] / 2);
         entries.clear();
         appendCells(entries, node.cells, node.digit);
         addNode(step, entries);
+        if (i > 0)
+            step.links.push_back({previous, entries, (path[i - 1] & 1) == 0, link.unit,
+                                  static_cast<std::uint8_t>(branch), 0});
+        previous = entries;
     }
 }
 
@@ -73,9 +78,9 @@ void LinkGraph::Adjacency::build(int nodes) {
     for (int id = 0; id < nodes; ++id) {
         start_[id] = static_cast<int>(links_.size());
         for (; next < pending_.size() && pending_[next].first == id; ++next) {
-            const ChainLink link = pending_[next].second;
+            const GraphLink link = pending_[next].second;
             if (std::none_of(links_.begin() + start_[id], links_.end(),
-                             [&](ChainLink known) { return known.to == link.to; }))
+                             [&](GraphLink known) { return known.to == link.to; }))
                 links_.push_back(link);
         }
     }

@@ -38,9 +38,7 @@ struct AlmostLockedSet {
     int unit = 0;
 };
 
-inline constexpr std::uint8_t NoUnit = 0xFF;
-
-struct ChainLink {
+struct GraphLink {
     std::uint16_t to = 0;
     std::uint8_t unit = NoUnit; // the unit both nodes lie in; NoUnit inside a cell
     std::int16_t als = -1;      // the almost locked set that makes the link, or -1
@@ -59,24 +57,24 @@ public:
     int singleNode(int cell, int digit) const { return singleIds_[cell * 9 + digit - 1]; }
     const ChainNode& node(int id) const { return nodes_[id]; }
     const AlmostLockedSet& als(int index) const { return sets_[index]; }
-    std::span<const ChainLink> strong(int id) const { return strong_.of(id); }
-    std::span<const ChainLink> weak(int id) const { return weak_.of(id); }
+    std::span<const GraphLink> strong(int id) const { return strong_.of(id); }
+    std::span<const GraphLink> weak(int id) const { return weak_.of(id); }
 
 private:
     // Links kept per node, each node's in the order they were added, each
     // neighbour once.
     class Adjacency {
     public:
-        void add(int from, ChainLink link) { pending_.push_back({from, link}); }
+        void add(int from, GraphLink link) { pending_.push_back({from, link}); }
         void build(int nodes);
-        std::span<const ChainLink> of(int id) const {
+        std::span<const GraphLink> of(int id) const {
             return {links_.data() + start_[id], links_.data() + start_[id + 1]};
         }
 
     private:
-        std::vector<std::pair<int, ChainLink>> pending_;
+        std::vector<std::pair<int, GraphLink>> pending_;
         std::vector<int> start_;
-        std::vector<ChainLink> links_;
+        std::vector<GraphLink> links_;
     };
 
     int find(int digit, CellSet cells) const;
@@ -116,14 +114,14 @@ public:
     bool reached(int state) const { return parent_[state] >= 0; }
     int links(int state) const { return links_[state]; }
     // The link that first reached `state`.
-    ChainLink linkInto(int state) const { return via_[state]; }
+    GraphLink linkInto(int state) const { return via_[state]; }
     // The states from the start to `state`, both included.
     std::vector<int> path(int state) const;
 
 private:
     const LinkGraph& graph_;
     std::vector<int> parent_;
-    std::vector<ChainLink> via_;
+    std::vector<GraphLink> via_;
     std::vector<std::uint8_t> links_;
     std::vector<int> queue_;
 };
@@ -140,7 +138,7 @@ void ImplicationWalk::walk(int start, int maxLinks, Reached reached) {
         if (links_[state] >= maxLinks)
             return;
         const bool isTrue = (state & 1) != 0;
-        for (const ChainLink link : isTrue ? graph_.weak(state / 2) : graph_.strong(state / 2)) {
+        for (const GraphLink link : isTrue ? graph_.weak(state / 2) : graph_.strong(state / 2)) {
             const int next = stateOf(link.to, !isTrue);
             if (parent_[next] >= 0)
                 continue;
@@ -155,10 +153,11 @@ void ImplicationWalk::walk(int start, int maxLinks, Reached reached) {
 }
 
 // Appends the chain `path` (states of `walk`) to the step's proof, a node at a
-// time, with each almost locked set between the two nodes it links, and the
-// units of its links to the step's units, each once.
+// time, with each almost locked set between the two nodes it links, the units
+// of its links to the step's units, each once, and its links, marked with
+// `branch`, to the step's links.
 void appendChain(Step& step, const Candidates& marks, const LinkGraph& graph,
-                 const ImplicationWalk& walk, const std::vector<int>& path);
+                 const ImplicationWalk& walk, const std::vector<int>& path, int branch = 0);
 
 // The unit holding every cell of `cells`, rows before columns before boxes; NoUnit
 // when none does.

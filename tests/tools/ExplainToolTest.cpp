@@ -10,8 +10,9 @@ const std::string Easy =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const std::string EasySolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+// Two solutions: the stepper stops after the singles.
 const std::string Stuck =
-    "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..";
+    "53..7....6..195....98....6.8.......34..8.3..17...2...6.6....28....419..5....8..79";
 
 ToolRun puzzle(const std::string& arguments, const std::string& input) {
     return runTool(TABREL_PUZZLE, arguments, input);

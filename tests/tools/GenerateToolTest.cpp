@@ -74,9 +74,10 @@ struct Misuse {
 
 TEST(GenerateTool, TellsEachMisuseByNameAndExitsWithStatusTwo) {
     const Misuse misuses[] = {
-        {"NoLevel", "--count 2", "generate: --level is needed: easy, medium, hard or expert"},
+        {"NoLevel", "--count 2",
+         "generate: --level is needed: easy, medium, hard, expert or extreme"},
         {"LevelBeyond", "--level beyond",
-         "generate: --level is easy, medium, hard or expert, not 'beyond'"},
+         "generate: --level is easy, medium, hard, expert or extreme, not 'beyond'"},
         {"MissingValue", "--level", "generate: --level needs a value: easy, medium"},
         {"CountZero", "--level easy --count 0", "generate: --count is a whole number from 1"},
         {"UnknownOption", "--level easy --fast", "generate: unknown option '--fast'"},
