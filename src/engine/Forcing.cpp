@@ -3,6 +3,7 @@
 // against the table.
 #include "engine/Forcing.h"
 
+#include "engine/ChainBounds.h"
 #include "engine/LinkGraph.h"
 
 #include <limits>
@@ -60,20 +61,24 @@ public:
         : marks_(marks),
           graph_(marks, {.cellStrong = true, .unitStrong = true, .cellWeak = true, .groups = true}),
           walk_(graph_), singles_(graph_.singleCount()),
-          reach_(static_cast<std::size_t>(singles_) * 2 * singles_, Unreached) {}
+          reach_(static_cast<std::size_t>(singles_) * 2 * singles_, Unreached),
+          reached_(singles_, 2 * singles_) {}
 
     std::optional<Step> run() {
         for (int node = 0; node < singles_; ++node)
             walk_.walk(ImplicationWalk::stateOf(node, true), MaxBranchLinks, [&](int state) {
-                if (state / 2 < singles_)
+                if (state / 2 < singles_) {
                     reach_[index(node, state)] = static_cast<std::uint8_t>(walk_.links(state));
+                    reached_.insert(node, state);
+                }
                 return false;
             });
         const std::vector<Start> starts = startsOf(marks_, graph_);
         Best best;
         for (std::size_t i = 0; i < starts.size(); ++i)
-            for (int state = 0; state < 2 * singles_; ++state)
+            forEachReachedByAll(starts[i], [&](int state) {
                 consider(starts[i], static_cast<int>(i), state, best);
+            });
         if (best.start < 0)
             return std::nullopt;
         return stepOf(starts[best.start], best.state);
@@ -82,6 +87,20 @@ public:
 private:
     std::size_t index(int node, int state) const {
         return static_cast<std::size_t>(node) * 2 * singles_ + state;
+    }
+
+    // Calls f(state) for every state each node of the start reaches, in order.
+    template <typename F>
+    void forEachReachedByAll(const Start& start, F f) const {
+        const int words = reached_.words();
+        std::vector<std::uint64_t> common(reached_.row(start.nodes.front()),
+                                          reached_.row(start.nodes.front()) + words);
+        for (int node : start.nodes)
+            for (int i = 0; i < words; ++i)
+                common[i] &= reached_.row(node)[i];
+        for (int i = 0; i < words; ++i)
+            for (std::uint64_t rest = common[i]; rest != 0; rest &= rest - 1)
+                f(64 * i + std::countr_zero(rest));
     }
 
     void consider(const Start& start, int position, int state, Best& best) const {
@@ -121,6 +140,8 @@ private:
     ImplicationWalk walk_;
     int singles_;
     std::vector<std::uint8_t> reach_;
+    // The states each single's walk reaches, a bit each.
+    NodeSets reached_;
 };
 
 } // namespace

@@ -21,6 +21,9 @@ struct LinkRules {
     bool cellWeak = false;    // weak: two candidates of one cell
     bool groups = false;      // nodes: a digit's places in a box-line crossing
     int alsCells = 0;         // strong: two digits of an almost locked set of 2 to this many cells
+    // Nodes without a strong link left out: an alternating chain enters or
+    // leaves each of its nodes by one.
+    bool strongOnly = false;
 };
 
 struct ChainNode {
@@ -42,6 +45,26 @@ struct GraphLink {
     std::uint16_t to = 0;
     std::uint8_t unit = NoUnit; // the unit both nodes lie in; NoUnit inside a cell
     std::int16_t als = -1;      // the almost locked set that makes the link, or -1
+};
+
+// Ids of cell sets under a small key (a digit), found by hashing.
+class CellSetIndex {
+public:
+    // -1 when the set is not there.
+    int find(int key, CellSet cells) const;
+    void add(int key, CellSet cells, int id);
+
+private:
+    struct Slot {
+        CellSet cells;
+        int key = -1;
+        int id = -1;
+    };
+    std::size_t home(int key, CellSet cells) const;
+    void grow();
+
+    std::vector<Slot> slots_ = std::vector<Slot>(1024);
+    std::size_t used_ = 0;
 };
 
 class LinkGraph {
@@ -66,6 +89,10 @@ private:
     class Adjacency {
     public:
         void add(int from, GraphLink link) { pending_.push_back({from, link}); }
+        // Renumbers the links added so far, dropping those of nodes numbered -1.
+        void renumber(const std::vector<int>& newId);
+        // Every node a link added so far starts or ends at, marked.
+        void markEnds(std::vector<char>& marked) const;
         void build(int nodes);
         std::span<const GraphLink> of(int id) const {
             return {links_.data() + start_[id], links_.data() + start_[id + 1]};
@@ -77,20 +104,31 @@ private:
         std::vector<GraphLink> links_;
     };
 
-    int find(int digit, CellSet cells) const;
+    // The node of `digit` on exactly `cells`, -1 when there is none; only while
+    // nodes and strong links are being added.
+    int find(int digit, CellSet cells) const { return index_.find(digit, cells); }
     int findOrAdd(int digit, CellSet cells);
     void addNodes(const LinkRules& rules);
+    // The nodes of `digit` whose lowest cell is `cell`, by id.
+    std::span<const int> nodesFrom(int digit, int cell) const;
+    void indexByLowestCell();
     void addAlmostLockedSets(int maxCells);
     void addStrongLinks(const LinkRules& rules);
     void addWeakLinks(const LinkRules& rules);
+    void dropNodesWithoutStrongLinks();
 
     const Candidates& marks_;
     DigitCells byDigit_;
     int singles_ = 0;
     std::array<std::int16_t, Cells * 9> singleIds_;
     std::vector<ChainNode> nodes_;
-    std::array<std::vector<int>, 9> nodesOfDigit_;
+    CellSetIndex index_;
+    // Node ids by digit, then lowest cell, then id, and where each digit and
+    // cell's run starts.
+    std::vector<int> byLowestCell_;
+    std::vector<int> lowestCellStart_;
     std::vector<AlmostLockedSet> sets_;
+    CellSetIndex setIndex_;
     Adjacency strong_, weak_;
 };
 
@@ -159,8 +197,8 @@ void ImplicationWalk::walk(int start, int maxLinks, Reached reached) {
 void appendChain(Step& step, const Candidates& marks, const LinkGraph& graph,
                  const ImplicationWalk& walk, const std::vector<int>& path, int branch = 0);
 
-// The unit holding every cell of `cells`, rows before columns before boxes; NoUnit
-// when none does.
+// The unit holding every cell of a non-empty `cells`, rows before columns
+// before boxes; NoUnit when none does.
 std::uint8_t unitHolding(CellSet cells);
 
 } // namespace engine
