@@ -18,6 +18,7 @@ constexpr std::uint8_t Unmade = 0xFF;
 // The round in which each candidate became true or false.
 class Rounds {
 public:
+    static constexpr bool wantsBefore = false;
     Rounds() { made_.fill(Unmade); }
     void placed(const Scene&, int cell, int digit, bool) { mark(cell, digit); }
     void eliminated(CellSet cells, int digit, int, int) {
@@ -43,6 +44,35 @@ struct Branch {
     Rounds rounds;
     propagation::Progress progress = propagation::Progress::Moved;
 };
+
+// Every candidate of the marks assumed and settled by singles: where a deeper
+// search starts its branches, and its probes' shortcuts.
+struct Settled {
+    std::vector<Branch> branches;
+    Shortcuts shortcuts;
+
+    Settled(const Scene& start, const std::vector<CellDigit>& candidates)
+        : branches(candidates.size()) {
+        shortcuts.ends.assign(Cells * 9, nullptr);
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            Branch& branch = branches[i];
+            branch.end = start;
+            placeDigit(branch.end, branch.rounds, candidates[i].cell, candidates[i].digit);
+            if (!propagation::settle(branch.end, 1, branch.rounds)) {
+                branch.progress = propagation::Progress::Conflict;
+                continue;
+            }
+            shortcuts.ends[candidates[i].cell * 9 + candidates[i].digit - 1] = &branch.end;
+        }
+    }
+};
+
+std::vector<CellDigit> candidatesOf(const Candidates& marks) {
+    std::vector<CellDigit> candidates;
+    for (int cell = 0; cell < Cells; ++cell)
+        appendCandidates(candidates, cell, marks.at(cell));
+    return candidates;
+}
 
 enum class Kind : std::uint8_t { Conflict, Cell, Unit };
 
@@ -70,10 +100,12 @@ struct Conclusion {
 // is followed further than that.
 class DynamicSearch {
 public:
-    DynamicSearch(const Candidates& marks, Technique technique, int depth)
-        : start_(Scene::of(marks)), technique_(technique), depth_(depth) {
-        for (int cell = 0; cell < Cells; ++cell)
-            appendCandidates(candidates_, cell, marks.at(cell));
+    // A search deeper than singles starts from `settled`, made from the same
+    // marks.
+    DynamicSearch(const Candidates& marks, Technique technique, int depth,
+                  const Settled* settled = nullptr)
+        : start_(Scene::of(marks)), technique_(technique), depth_(depth),
+          candidates_(candidatesOf(marks)), settled_(settled) {
         addGroups();
     }
 
@@ -82,11 +114,17 @@ public:
         Scene start = start_;
         if (propagation::singlesOf(start).conflict)
             return std::nullopt;
-        for (const CellDigit& assumed : candidates_) {
+        for (std::size_t i = 0; i < candidates_.size(); ++i) {
             branches_.push_back(std::make_unique<Branch>());
             Branch& branch = *branches_.back();
+            if (settled_ != nullptr) {
+                branch = settled_->branches[i];
+                if (branch.progress != propagation::Progress::Conflict)
+                    branch.progress = propagation::Progress::Moved;
+                continue;
+            }
             branch.end = start_;
-            placeDigit(branch.end, branch.rounds, assumed.cell, assumed.digit);
+            placeDigit(branch.end, branch.rounds, candidates_[i].cell, candidates_[i].digit);
         }
         for (int round = 1;; ++round) {
             const bool moving = advanceTo(round);
@@ -127,7 +165,9 @@ private:
         for (const auto& branch : branches_) {
             while (branch->progress == propagation::Progress::Moved &&
                    branch->rounds.round() <= round)
-                branch->progress = propagation::advance(branch->end, depth_, branch->rounds);
+                branch->progress =
+                    propagation::advance(branch->end, depth_, branch->rounds,
+                                         settled_ != nullptr ? &settled_->shortcuts : nullptr);
             moving = moving || branch->progress == propagation::Progress::Moved;
         }
         return moving;
@@ -220,6 +260,7 @@ private:
     Technique technique_;
     int depth_;
     std::vector<CellDigit> candidates_;
+    const Settled* settled_;
     std::vector<Group> groups_;
     std::vector<std::unique_ptr<Branch>> branches_;
     Conclusion best_;
@@ -234,8 +275,9 @@ std::optional<Step> findDynamicForcingChain(const Candidates& marks) {
 std::optional<Step> findNestedForcingChain(const Candidates& marks, bool knownUnique) {
     if (!knownUnique)
         return std::nullopt;
+    const Settled settled(Scene::of(marks), candidatesOf(marks));
     for (int depth = 2; depth <= marks.emptyCells(); ++depth)
-        if (auto step = DynamicSearch(marks, Technique::NestedForcingChain, depth).run())
+        if (auto step = DynamicSearch(marks, Technique::NestedForcingChain, depth, &settled).run())
             return step;
     return std::nullopt;
 }

@@ -6,8 +6,10 @@
 // facts in the same order.
 //
 // A recorder has these members (Silent below does nothing in each):
+//   wantsBefore                         true when `placed` reads `before`
 //   placed(before, cell, digit, naked)  a single placed; `before` is the scene at
-//                                        the start of its round
+//                                        the start of its round (or, unwanted,
+//                                        the scene as it is)
 //   eliminated(cells, digit, cell, d)   `digit` taken from `cells` because
 //                                        `cell` was given `d`
 //   nested(scene, cell, digit, depth)   the candidate goes because assuming it
@@ -26,11 +28,11 @@ namespace engine {
 struct Scene {
     DigitCells places{};
     CellSet filled;
-    // Per digit, the units (bit u) whose places of the digit changed since the
-    // last look for singles: only there can a new single or conflict be.
-    std::array<std::uint32_t, 9> changed{};
+    // The digits whose places changed since the last look for singles: only
+    // theirs can a new hidden single or a unit without a place be.
+    Digits changed = 0;
 
-    // Every unit counts as changed, so the first look sees the whole board.
+    // Every digit counts as changed, so the first look sees the whole board.
     static Scene of(const Candidates& marks);
     bool has(int cell, int digit) const { return places[digit - 1].contains(cell); }
     void erase(CellSet cells, int digit);
@@ -44,7 +46,20 @@ struct Conflict {
     int digit = 0;
 };
 
+// What each candidate's own assumption leads to by singles from the marks of
+// the step, by slot cell * 9 + digit - 1 (null for a contradiction). A probe
+// one level down may start from its scene and its end joined: singles reach
+// the same end, or the same contradiction, in whatever order they come, and
+// the end is already part of the way.
+struct Shortcuts {
+    std::vector<const Scene*> ends;
+};
+
+// A scene with the facts of both: each digit's cells in both, filled in either.
+Scene joined(const Scene& a, const Scene& b);
+
 struct Silent {
+    static constexpr bool wantsBefore = false;
     void placed(const Scene&, int, int, bool) {}
     void eliminated(CellSet, int, int, int) {}
     void nested(const Scene&, int, int, int) {}
@@ -81,7 +96,7 @@ struct Singles {
     CellSet naked;
     DigitCells hidden{};
 };
-// Looks only at the units changed since the last look, and marks them seen.
+// Looks only at the digits changed since the last look, and marks them seen.
 Singles singlesOf(Scene& scene);
 
 // One round: every single of the scene placed at once. False when the scene
@@ -93,7 +108,10 @@ bool singlesRound(Scene& scene, Recorder& recorder, bool& placed) {
         recorder.conflict(*singles.conflict);
         return false;
     }
-    const Scene before = scene;
+    std::optional<Scene> roundStart;
+    if constexpr (Recorder::wantsBefore)
+        roundStart = scene;
+    const Scene& before = roundStart ? *roundStart : scene;
     placed = false;
     // A single that an earlier one of the round took away is left: the
     // conflict it leaves is found next round.
@@ -117,23 +135,21 @@ bool singlesRound(Scene& scene, Recorder& recorder, bool& placed) {
 }
 
 template <typename Recorder>
-bool settle(Scene& scene, int depth, Recorder& recorder);
+bool settle(Scene& scene, int depth, Recorder& recorder, const Shortcuts* shortcuts = nullptr);
+
+// Whether assuming the candidate on `scene` reaches a contradiction at `depth`.
+bool probeFails(const Scene& scene, int cell, int digit, int depth, const Shortcuts* shortcuts);
 
 // Assumes each candidate of the scene in turn, cells then digits in order, and
 // takes away those that reach a contradiction at `depth`; true when any went.
 template <typename Recorder>
-bool eliminateByProbes(Scene& scene, int depth, Recorder& recorder) {
+bool eliminateByProbes(Scene& scene, int depth, Recorder& recorder, const Shortcuts* shortcuts) {
     bool changed = false;
     for (int cell = 0; cell < Cells; ++cell) {
         if (scene.filled.contains(cell))
             continue;
         for (int digit = 1; digit <= 9; ++digit) {
-            if (!scene.has(cell, digit))
-                continue;
-            Scene probe = scene;
-            Silent silent;
-            placeDigit(probe, silent, cell, digit);
-            if (settle(probe, depth, silent))
+            if (!scene.has(cell, digit) || !probeFails(scene, cell, digit, depth, shortcuts))
                 continue;
             recorder.nested(scene, cell, digit, depth);
             scene.erase(CellSet::of(cell), digit);
@@ -151,7 +167,8 @@ enum class Progress : std::uint8_t { Moved, Settled, Conflict };
 // or, when there is none and the depth is 2 or more, one sweep of probes one
 // level down.
 template <typename Recorder>
-Progress advance(Scene& scene, int depth, Recorder& recorder) {
+Progress advance(Scene& scene, int depth, Recorder& recorder,
+                 const Shortcuts* shortcuts = nullptr) {
     bool placed = false;
     if (!singlesRound(scene, recorder, placed))
         return Progress::Conflict;
@@ -159,17 +176,17 @@ Progress advance(Scene& scene, int depth, Recorder& recorder) {
         recorder.nextRound();
         return Progress::Moved;
     }
-    if (depth >= 2 && eliminateByProbes(scene, depth - 1, recorder))
+    if (depth >= 2 && eliminateByProbes(scene, depth - 1, recorder, shortcuts))
         return Progress::Moved;
     return Progress::Settled;
 }
 
 // Settles `scene` at `depth`; false when it reaches a contradiction.
 template <typename Recorder>
-bool settle(Scene& scene, int depth, Recorder& recorder) {
+bool settle(Scene& scene, int depth, Recorder& recorder, const Shortcuts* shortcuts) {
     Progress progress = Progress::Moved;
     while (progress == Progress::Moved)
-        progress = advance(scene, depth, recorder);
+        progress = advance(scene, depth, recorder, shortcuts);
     return progress == Progress::Settled;
 }
 

@@ -23,6 +23,7 @@ public:
     void assume(int cell, int digit, bool isTrue);
 
     // The recorder of Propagation.h.
+    static constexpr bool wantsBefore = true;
     void placed(const Scene& before, int cell, int digit, bool naked);
     void eliminated(CellSet cells, int digit, int cell, int cellDigit);
     void nested(const Scene& scene, int cell, int digit, int depth);
