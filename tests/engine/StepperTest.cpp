@@ -10,10 +10,12 @@
 #include "engine/Forcing.h"
 #include "engine/LockedCandidates.h"
 #include "engine/Singles.h"
+#include "engine/Solver.h"
 #include "engine/Subsets.h"
 #include "engine/Uniqueness.h"
 #include "engine/Wings.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace engine {
@@ -71,6 +73,10 @@ const SolvedPuzzle Puzzles[] = {
     {"chains3", ".4....6.7.5...4...1.8......7....6.4.....7.9...9..5...267.2..49...9........5.8..6.",
      "943518627257364819168729534712896345534172986896453172671235498389647251425981763"},
 };
+
+// The soundness test's share of bench/beyond.txt: as many as stay within a few
+// seconds under the sanitizers; bench/check-logic checks the whole file.
+constexpr std::size_t BeyondCount = 12;
 
 void expectSound(const Step& step, const Board& solution) {
     for (const CellDigit& placement : step.placements)
@@ -143,6 +149,32 @@ TEST(Stepper, TriesNoTechniqueAboveTheHardestLevelAsked) {
     for (const Step& step : walk.steps)
         EXPECT_LE(levelOf(step.technique), Level::Medium);
     EXPECT_TRUE(nextStep(walk.end));
+}
+
+// The puzzles of bench/beyond.txt, which need dynamic or nested chains (the
+// whole file is bench/check-logic's to check); the first `count` of them.
+std::vector<Board> beyondPuzzles(std::size_t count) {
+    std::vector<Board> puzzles;
+    std::ifstream in(TABREL_BEYOND_PUZZLES);
+    for (std::string line; puzzles.size() < count && std::getline(in, line);)
+        if (const auto board = parseCollectionLine(line))
+            puzzles.push_back(*board);
+    EXPECT_EQ(puzzles.size(), count) << TABREL_BEYOND_PUZZLES;
+    return puzzles;
+}
+
+// Every step of each logical solution is sound against the exact solver's one
+// solution, and the walk ends on it.
+TEST(Stepper, SolvesPuzzlesThatNeedDynamicChainsWithSoundSteps) {
+    for (const Board& puzzle : beyondPuzzles(BeyondCount)) {
+        SCOPED_TRACE(formatLine(puzzle));
+        const Board solution = solve(puzzle).solution;
+        const LogicalSolution walk = solveLogically(puzzle, Unique);
+        for (const Step& step : walk.steps)
+            expectSound(step, solution);
+        EXPECT_TRUE(walk.solved);
+        EXPECT_EQ(walk.end.board(), solution);
+    }
 }
 
 struct OddBoard {
