@@ -70,7 +70,7 @@ struct CellDigit {
 inline constexpr std::uint8_t NoUnit = 0xFF;
 
 // One link of a chain, for drawing it as an arrow and wording it. Each end is a
-// candidate, or a group of candidates of one digit of which one is true (a
+// candidate, or a group of candidates of one digit one of which is true (a
 // box-line crossing, an almost locked set's places of a digit).
 // Strong: if `from` is false, `to` is true (drawn solid). Weak: if `from` is
 // true, `to` is false (drawn dashed).
@@ -81,15 +81,16 @@ struct ChainLink {
     std::vector<CellDigit> from;
     std::vector<CellDigit> to;
     bool strong = false;
-    // The unit the link runs through; NoUnit inside one cell or when the cells
-    // share none (a dynamic chain's naked single).
+    // The unit the link runs through; NoUnit inside one cell.
     std::uint8_t unit = NoUnit;
-    // Forcing chains: which of the starts the link follows from, in the order of
-    // the step's proof; 0 for other chains.
+    // Forcing chains: which start the link follows from, in the order of the
+    // step's proof; 0 for other chains.
     std::uint8_t branch = 0;
-    // 0 for the step's own chain. A nested chain shows why a candidate its next
-    // link starts from is false: it assumes the candidate and reaches a
-    // contradiction, one level deeper; it precedes that link.
+    // 0 for the step's own chain. The links one level deeper that follow one
+    // another form a nested chain: it assumes the candidate its first link
+    // starts from and ends in a contradiction, so that candidate is false; it
+    // comes just before the links that rest on that. The grids may leave
+    // nested chains out.
     std::uint8_t depth = 0;
     friend bool operator==(const ChainLink&, const ChainLink&) = default;
 };
