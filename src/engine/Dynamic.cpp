@@ -49,7 +49,10 @@ struct Branch {
 // search starts its branches, and its probes' shortcuts.
 struct Settled {
     std::vector<Branch> branches;
-    Shortcuts shortcuts;
+    Shortcuts shortcuts; // points into `branches`
+
+    Settled(const Settled&) = delete;
+    Settled& operator=(const Settled&) = delete;
 
     Settled(const Scene& start, const std::vector<CellDigit>& candidates)
         : branches(candidates.size()) {
@@ -139,24 +142,26 @@ public:
     }
 
 private:
+    // Cells in order, then units and digits in order; the candidates come in
+    // cell order, so each group's starts do too.
     void addGroups() {
-        for (int cell = 0; cell < Cells; ++cell)
-            addGroup(Kind::Cell, NoUnit, [&](CellDigit c) { return c.cell == cell; });
-        for (int unit = 0; unit < Units; ++unit)
-            for (int digit = 1; digit <= 9; ++digit)
-                addGroup(Kind::Unit, unit, [&](CellDigit c) {
-                    return c.digit == digit && UnitSets[unit].contains(c.cell);
-                });
+        std::array<std::vector<int>, Cells> ofCell;
+        std::array<std::vector<int>, Units * 9> ofUnit;
+        for (int i = 0; i < static_cast<int>(candidates_.size()); ++i) {
+            const CellDigit candidate = candidates_[i];
+            ofCell[candidate.cell].push_back(i);
+            for (int unit : unitsOf(candidate.cell))
+                ofUnit[unit * 9 + candidate.digit - 1].push_back(i);
+        }
+        for (auto& starts : ofCell)
+            addGroup(Kind::Cell, NoUnit, std::move(starts));
+        for (int slot = 0; slot < Units * 9; ++slot)
+            addGroup(Kind::Unit, slot / 9, std::move(ofUnit[slot]));
     }
 
-    template <typename Member>
-    void addGroup(Kind kind, int unit, Member member) {
-        Group group{kind, unit, {}};
-        for (int i = 0; i < static_cast<int>(candidates_.size()); ++i)
-            if (member(candidates_[i]))
-                group.starts.push_back(i);
-        if (group.starts.size() >= 2)
-            groups_.push_back(std::move(group));
+    void addGroup(Kind kind, int unit, std::vector<int> starts) {
+        if (starts.size() >= 2)
+            groups_.push_back({kind, unit, std::move(starts)});
     }
 
     // True while some branch has further to go.

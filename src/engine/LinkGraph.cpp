@@ -21,6 +21,40 @@ void addUnit(Step& step, std::uint8_t unit) {
         step.units.push_back(unit);
 }
 
+// The open cells of a unit, in the unit's order.
+struct OpenCells {
+    std::array<int, 9> cells{};
+    int count = 0;
+};
+
+// Some of a unit's open cells: bit i of `mask` for the i-th open cell.
+struct CellSubset {
+    unsigned mask = 0;
+    CellSet cells;
+    Digits digits = 0;
+    int size = 0;
+};
+
+// Every almost locked set of 2 to `maxCells` cells that extends `partial` with
+// open cells from `from` on. A set whose digits outnumber maxCells + 1 only
+// gains digits as it grows, so it is not grown.
+void collectAlmostLocked(const Candidates& marks, const OpenCells& open, int maxCells,
+                         const CellSubset& partial, int from, std::vector<CellSubset>& found) {
+    if (partial.size >= 2 && digitCount(partial.digits) == partial.size + 1)
+        found.push_back(partial);
+    if (partial.size == maxCells)
+        return;
+    for (int i = from; i < open.count; ++i) {
+        CellSubset grown = partial;
+        grown.mask |= 1u << i;
+        grown.cells.insert(open.cells[i]);
+        grown.digits |= marks.at(open.cells[i]);
+        ++grown.size;
+        if (digitCount(grown.digits) <= maxCells + 1)
+            collectAlmostLocked(marks, open, maxCells, grown, i + 1, found);
+    }
+}
+
 } // namespace
 
 std::vector<int> ImplicationWalk::path(int state) const {
@@ -104,7 +138,7 @@ void CellSetIndex::grow() {
 }
 
 // A counting sort by node keeps each node's links in the order they came.
-void LinkGraph::Adjacency::build(int nodes) {
+void LinkGraph::Adjacency::build(int nodes, bool repeats) {
     start_.assign(nodes + 1, 0);
     for (const auto& [from, link] : pending_)
         ++start_[from + 1];
@@ -118,8 +152,8 @@ void LinkGraph::Adjacency::build(int nodes) {
     for (int id = 0; id < nodes; ++id) {
         const auto first = static_cast<std::ptrdiff_t>(links_.size());
         for (int i = start_[id]; i < start_[id + 1]; ++i)
-            if (std::none_of(links_.begin() + first, links_.end(),
-                             [&](GraphLink known) { return known.to == sorted[i].to; }))
+            if (!repeats || std::none_of(links_.begin() + first, links_.end(),
+                                         [&](GraphLink known) { return known.to == sorted[i].to; }))
                 links_.push_back(sorted[i]);
         start_[id] = static_cast<int>(first);
     }
@@ -153,8 +187,10 @@ LinkGraph::LinkGraph(const Candidates& marks, const LinkRules& rules)
         dropNodesWithoutStrongLinks();
     indexByLowestCell();
     addWeakLinks(rules);
-    strong_.build(size());
-    weak_.build(size());
+    // A strong link may come from two units holding both nodes, or from an
+    // almost locked set too; each weak link comes once.
+    strong_.build(size(), true);
+    weak_.build(size(), false);
 }
 
 int LinkGraph::findOrAdd(int digit, CellSet cells) {
@@ -240,29 +276,19 @@ void LinkGraph::addNodes(const LinkRules& rules) {
 // once; its digits' cells become nodes.
 void LinkGraph::addAlmostLockedSets(int maxCells) {
     for (int unit = 0; unit < Units; ++unit) {
-        std::array<int, 9> open{};
-        int count = 0;
+        OpenCells open;
         for (int cell : UnitTable[unit])
             if (marks_.at(cell) != 0)
-                open[count++] = cell;
-        // Subsets as bit masks over the unit's open cells.
-        for (unsigned mask = 1; mask < 1u << count; ++mask) {
-            const int size = digitCount(static_cast<Digits>(mask));
-            if (size < 2 || size > maxCells)
+                open.cells[open.count++] = cell;
+        std::vector<CellSubset> found;
+        collectAlmostLocked(marks_, open, maxCells, {}, 0, found);
+        std::sort(found.begin(), found.end(),
+                  [](const CellSubset& a, const CellSubset& b) { return a.mask < b.mask; });
+        for (const CellSubset& subset : found) {
+            if (setIndex_.find(0, subset.cells) >= 0)
                 continue;
-            CellSet cells;
-            Digits digits = 0;
-            for (int i = 0; i < count; ++i)
-                if ((mask & 1u << i) != 0) {
-                    cells.insert(open[i]);
-                    digits |= marks_.at(open[i]);
-                }
-            if (digitCount(digits) != size + 1)
-                continue;
-            if (setIndex_.find(0, cells) >= 0)
-                continue;
-            setIndex_.add(0, cells, static_cast<int>(sets_.size()));
-            sets_.push_back({cells, digits, unit});
+            setIndex_.add(0, subset.cells, static_cast<int>(sets_.size()));
+            sets_.push_back({subset.cells, subset.digits, unit});
         }
     }
     for (const AlmostLockedSet& set : sets_)

@@ -93,7 +93,8 @@ private:
         void renumber(const std::vector<int>& newId);
         // Every node a link added so far starts or ends at, marked.
         void markEnds(std::vector<char>& marked) const;
-        void build(int nodes);
+        // `repeats`: links may have come twice, and only the first is kept.
+        void build(int nodes, bool repeats);
         std::span<const GraphLink> of(int id) const {
             return {links_.data() + start_[id], links_.data() + start_[id + 1]};
         }
