@@ -406,12 +406,12 @@ std::optional<std::string> forcing(const Step& step) {
     return fromStarts(step, starts, *target);
 }
 
-// "r7c3 would have no digit left", "row 4 would have no place left for 3".
+// "r7c3 would lose every digit", "row 4 would have no place left for 3".
 std::string conflictText(const ChainLink& link) {
     if (link.from.empty())
         return "nothing would be left";
     if (link.unit == NoUnit)
-        return cellName(link.from.front().cell) + " would have no digit left";
+        return cellName(link.from.front().cell) + " would lose every digit";
     return unitName(link.unit) + " would have no place left for " +
            digitText(link.from.front().digit);
 }
@@ -525,8 +525,7 @@ std::string falsePhrase(const std::vector<std::vector<CellDigit>>& nodes) {
     if (cells.size() == 1)
         return cellName(cells.front()) + " is not " + joinOr(digitNames(all));
     if (oneDigit(all))
-        return joinAnd(cellNames(cells)) + (cells.size() == 1 ? " is" : " are") + " not " +
-               digitText(all.front().digit);
+        return joinAnd(cellNames(cells)) + " are not " + digitText(all.front().digit);
     std::vector<std::string> parts;
     for (const auto& node : nodes)
         parts.push_back(falsePhrase({node}));
@@ -598,58 +597,75 @@ std::size_t lineLength(const std::vector<ChainLink>& links, std::size_t first) {
     const bool inCell = inOneCell(link.from, link.to);
     while (end < links.size() && alike(links[end]) && !links[end].strong &&
            !links[end].to.empty() && links[end].from == link.from &&
-           inOneCell(links[end].from, links[end].to) == inCell &&
-           (end + 1 == links.size() || links[end + 1].to != links[end].to))
+           inOneCell(links[end].from, links[end].to) == inCell)
         ++end;
     return end - first;
 }
 
-// The candidate a forcing chain's branch assumes true.
-CellDigit assumedIn(const Step& step, const ChainLink& first) {
-    if (step.technique == Technique::ForcingChain || step.proof.empty())
-        return first.from.front();
-    if (!step.nodeSizes.empty())
-        return step.proof.front();
-    return step.proof[std::min<std::size_t>(first.branch, step.proof.size() - 1)];
-}
+// The lines of a chain step, a fact at a time, with the line that opens each
+// forcing branch or nested chain.
+class LinkLines {
+public:
+    explicit LinkLines(const Step& step)
+        : step_(step), assumes_(step.technique == Technique::ForcingChain ||
+                                step.technique == Technique::DynamicForcingChain ||
+                                step.technique == Technique::NestedForcingChain) {}
 
-std::string wereLine(CellDigit assumed) {
-    return "If " + cellName(assumed.cell) + " were " + digitText(assumed.digit) + ":";
-}
+    std::vector<std::string> write() {
+        for (std::size_t i = 0; i < step_.links.size();) {
+            const ChainLink& link = step_.links[i];
+            open(link);
+            const std::size_t count = lineLength(step_.links, i);
+            const std::span<const ChainLink> line(step_.links.data() + i, count);
+            const bool takes = count > 1 && line[0].to != line[1].to;
+            lines_.push_back(indent(link.depth) + (takes ? takesLine(line) : followsLine(line)));
+            chainEnded_ = link.to.empty();
+            i += count;
+        }
+        return std::move(lines_);
+    }
+
+private:
+    // "If r8c8 were 1:" for a forcing branch; "r3c4 is not 7, for if it were:"
+    // for a nested chain, which starts from what it assumes.
+    void open(const ChainLink& link) {
+        if (assumes_ && link.branch != branch_) {
+            branch_ = link.branch;
+            const CellDigit assumed = assumedIn(link);
+            lines_.push_back("If " + cellName(assumed.cell) + " were " + digitText(assumed.digit) +
+                             ":");
+        }
+        if (link.depth > depth_ || (chainEnded_ && link.depth == depth_ && depth_ > 0))
+            lines_.push_back(indent(link.depth - 1) + cellName(link.from.front().cell) +
+                             " is not " + digitText(link.from.front().digit) + ", for if it were:");
+        depth_ = link.depth;
+    }
+
+    // The candidate a forcing chain's branch assumes true.
+    CellDigit assumedIn(const ChainLink& first) const {
+        if (step_.technique == Technique::ForcingChain || step_.proof.empty())
+            return first.from.front();
+        if (!step_.nodeSizes.empty())
+            return step_.proof.front();
+        return step_.proof[std::min<std::size_t>(first.branch, step_.proof.size() - 1)];
+    }
+
+    std::string indent(int depth) const {
+        return std::string(2 * (depth + (assumes_ ? 1 : 0)), ' ');
+    }
+
+    const Step& step_;
+    const bool assumes_;
+    std::vector<std::string> lines_;
+    int branch_ = -1;
+    int depth_ = 0;
+    bool chainEnded_ = false;
+};
 
 } // namespace
 
 std::vector<std::string> explainLinks(const Step& step) {
-    const bool assumes = step.technique == Technique::ForcingChain ||
-                         step.technique == Technique::DynamicForcingChain ||
-                         step.technique == Technique::NestedForcingChain;
-    const std::string base = assumes ? "  " : "";
-    const auto indent = [&](int depth) { return base + std::string(2 * depth, ' '); };
-    std::vector<std::string> lines;
-    const auto& links = step.links;
-    int branch = -1;
-    int depth = 0;
-    bool chainEnded = false;
-    for (std::size_t i = 0; i < links.size();) {
-        const ChainLink& link = links[i];
-        if (assumes && link.branch != branch) {
-            branch = link.branch;
-            lines.push_back(wereLine(assumedIn(step, link)));
-        }
-        if (link.depth > depth || (chainEnded && link.depth == depth && depth > 0)) {
-            const CellDigit assumed = link.from.front();
-            lines.push_back(indent(link.depth - 1) + cellName(assumed.cell) + " is not " +
-                            digitText(assumed.digit) + ", for if it were:");
-        }
-        depth = link.depth;
-        const std::size_t count = lineLength(links, i);
-        const std::span<const ChainLink> line(links.data() + i, count);
-        const bool takes = count > 1 && line[0].to != line[1].to;
-        lines.push_back(indent(depth) + (takes ? takesLine(line) : followsLine(line)));
-        chainEnded = link.to.empty();
-        i += count;
-    }
-    return lines;
+    return LinkLines(step).write();
 }
 
 std::string displayName(Technique technique) {

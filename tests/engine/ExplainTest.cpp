@@ -104,7 +104,7 @@ const LinkedStep LinkedSteps[] = {
      {"If r1c1 were 5:", "  r1c1 is 5, so it is not 7",
       "  r1c1 is 5, so r1c4 and r1c9 are not 5 (row 1)",
       "  r1c4 is not 7, for if it were:", "    r1c4 is 7, so r2c5 is not 7 (box 2)",
-      "    so r2c5 would have no digit left", "  r1c1 and r1c4 are not 7, so r1c7 is 7 (row 1)",
+      "    so r2c5 would lose every digit", "  r1c1 and r1c4 are not 7, so r1c7 is 7 (row 1)",
       "  so row 1 would have no place left for 4"}},
 };
 
