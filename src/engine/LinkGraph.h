@@ -63,7 +63,7 @@ private:
     std::size_t home(int key, CellSet cells) const;
     void grow();
 
-    std::vector<Slot> slots_ = std::vector<Slot>(1024);
+    std::vector<Slot> slots_ = std::vector<Slot>(256);
     std::size_t used_ = 0;
 };
 

@@ -48,9 +48,9 @@ struct Conflict {
 
 // What each candidate's own assumption leads to by singles from the marks of
 // the step, by slot cell * 9 + digit - 1 (null for a contradiction). A probe
-// one level down may start from its scene and its end joined: singles reach
-// the same end, or the same contradiction, in whatever order they come, and
-// the end is already part of the way.
+// one level down may start from its scene and that end joined: singles reach
+// the same end, or a contradiction, whatever order they come in, and the end
+// is already part of the way.
 struct Shortcuts {
     std::vector<const Scene*> ends;
 };

@@ -93,6 +93,10 @@ bool isValidSolution(const Board& board) {
 } // namespace
 
 std::optional<Step> nextStep(const Candidates& marks, const StepOptions& options) {
+    // A filled board has no candidate left to take; the finders would each set
+    // up their search for nothing.
+    if (marks.solved())
+        return std::nullopt;
     for (const FinderSlot& slot : Finders) {
         if (levelOf(slot.technique) > options.hardest)
             continue;
