@@ -1,10 +1,12 @@
-// The walks of ImplicationWalk from every node's "false" state at once, a link
-// at a time, a bit per start node: a chain search learns which starts can
-// reach one of their ends at each length, and walks only from those.
+// The walks of ImplicationWalk from many starts at once, a link at a time, a
+// bit per walk: a chain search learns which starts reach one of their ends at
+// each length and walks only from those; forcing chains learn how far every
+// candidate's implications reach.
 #pragma once
 
 #include "engine/LinkGraph.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -34,30 +36,59 @@ private:
     std::vector<std::uint64_t> bits_;
 };
 
+// The walks of ImplicationWalk from many starts at once, a link at a time.
 class AllWalks {
 public:
-    // `endsFor`: for each node e, the start nodes for which "e true" ends a chain.
-    AllWalks(const LinkGraph& graph, const NodeSets& endsFor);
+    // Walk i starts from state starts[i] (2 * node, plus 1 for "true").
+    AllWalks(const LinkGraph& graph, const std::vector<int>& starts);
 
-    // Takes every walk one link further; the starts that reach one of their ends
-    // for the first time, in order.
-    std::vector<int> advance();
+    // Takes every walk one link further, calling reached(state, walks) for each
+    // state some walks reached for the first time, with those walks as a set
+    // of walkWords() words, a bit a walk.
+    template <typename Reached>
+    void advance(Reached reached);
     // False once no walk reaches anything new.
     bool moving() const { return !active_.empty(); }
+    int walkWords() const { return reached_.words(); }
 
 private:
-    bool spread(int state, std::vector<int>& ended);
+    // What reached `state` at this link, less what had before, becomes its
+    // frontier; true when that is anything.
+    bool settle(int state);
 
     const LinkGraph& graph_;
-    const NodeSets& endsFor_;
-    int links_ = 0;
-    // Per state (2 * node, plus 1 for "true"), the starts that reached it: ever,
-    // at the last link, and at the link being taken.
+    // Per state, the walks that reached it: ever, at the last link, and at the
+    // link being taken.
     NodeSets reached_, frontier_, next_;
     std::vector<int> active_;
     std::vector<int> touched_;
     std::vector<char> isTouched_;
-    std::vector<char> ended_;
 };
+
+template <typename Reached>
+void AllWalks::advance(Reached reached) {
+    touched_.clear();
+    for (int state : active_) {
+        const bool isTrue = (state & 1) != 0;
+        for (const GraphLink link : isTrue ? graph_.weak(state / 2) : graph_.strong(state / 2)) {
+            const int to = ImplicationWalk::stateOf(link.to, !isTrue);
+            if (isTouched_[to] == 0) {
+                isTouched_[to] = 1;
+                touched_.push_back(to);
+            }
+            next_.add(to, frontier_.row(state));
+        }
+    }
+    for (int state : active_)
+        std::fill_n(frontier_.row(state), frontier_.words(), 0);
+    active_.clear();
+    for (int state : touched_) {
+        isTouched_[state] = 0;
+        if (settle(state)) {
+            active_.push_back(state);
+            reached(state, static_cast<const std::uint64_t*>(frontier_.row(state)));
+        }
+    }
+}
 
 } // namespace engine

@@ -123,6 +123,20 @@ private:
     NodeSets seers_;
 };
 
+// Adds to `ending` the starts among `walkers` for which the state is an end
+// and that had reached none before.
+void collectEnding(const std::uint64_t* endsOfState, const std::uint64_t* walkers, int words,
+                   std::vector<char>& ended, std::vector<int>& ending) {
+    for (int i = 0; i < words; ++i)
+        for (std::uint64_t hit = walkers[i] & endsOfState[i]; hit != 0; hit &= hit - 1) {
+            const int start = 64 * i + std::countr_zero(hit);
+            if (ended[start] == 0) {
+                ended[start] = 1;
+                ending.push_back(start);
+            }
+        }
+}
+
 class ChainSearch {
 public:
     ChainSearch(const Candidates& marks, Technique technique, const LinkRules& rules)
@@ -135,11 +149,23 @@ public:
     // do better.
     std::optional<Step> run() {
         const EndsFor ends(marks_, byDigit_, graph_);
-        AllWalks walks(graph_, ends.sets());
-        for (int links = 1; links <= MaxLinks && links < bestLinks_ && walks.moving(); ++links)
-            for (int start : walks.advance())
+        std::vector<int> starts;
+        for (int node = 0; node < graph_.size(); ++node)
+            starts.push_back(ImplicationWalk::stateOf(node, false));
+        AllWalks walks(graph_, starts);
+        std::vector<char> ended(graph_.size(), 0);
+        for (int links = 1; links <= MaxLinks && links < bestLinks_ && walks.moving(); ++links) {
+            std::vector<int> ending;
+            walks.advance([&](int state, const std::uint64_t* walkers) {
+                if ((state & 1) != 0)
+                    collectEnding(ends.sets().row(state / 2), walkers, walks.walkWords(), ended,
+                                  ending);
+            });
+            std::sort(ending.begin(), ending.end());
+            for (int start : ending)
                 walk_.walk(ImplicationWalk::stateOf(start, false), std::min(bestLinks_, MaxLinks),
                            [&](int state) { return (state & 1) != 0 && conclude(start, state); });
+        }
         return std::move(best_);
     }
 

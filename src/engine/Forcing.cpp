@@ -65,14 +65,7 @@ public:
           reached_(singles_, 2 * singles_) {}
 
     std::optional<Step> run() {
-        for (int node = 0; node < singles_; ++node)
-            walk_.walk(ImplicationWalk::stateOf(node, true), MaxBranchLinks, [&](int state) {
-                if (state / 2 < singles_) {
-                    reach_[index(node, state)] = static_cast<std::uint8_t>(walk_.links(state));
-                    reached_.insert(node, state);
-                }
-                return false;
-            });
+        tabulateReach();
         const std::vector<Start> starts = startsOf(marks_, graph_);
         Best best;
         for (std::size_t i = 0; i < starts.size(); ++i)
@@ -85,6 +78,25 @@ public:
     }
 
 private:
+    // Every single's walk at once, a link at a time.
+    void tabulateReach() {
+        std::vector<int> starts;
+        for (int node = 0; node < singles_; ++node)
+            starts.push_back(ImplicationWalk::stateOf(node, true));
+        AllWalks walks(graph_, starts);
+        for (int links = 1; links <= MaxBranchLinks && walks.moving(); ++links)
+            walks.advance([&](int state, const std::uint64_t* walkers) {
+                if (state / 2 >= singles_)
+                    return;
+                for (int i = 0; i < walks.walkWords(); ++i)
+                    for (std::uint64_t rest = walkers[i]; rest != 0; rest &= rest - 1) {
+                        const int node = 64 * i + std::countr_zero(rest);
+                        reach_[index(node, state)] = static_cast<std::uint8_t>(links);
+                        reached_.insert(node, state);
+                    }
+            });
+    }
+
     std::size_t index(int node, int state) const {
         return static_cast<std::size_t>(node) * 2 * singles_ + state;
     }
