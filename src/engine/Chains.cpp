@@ -1,9 +1,9 @@
 // Chains found by walking the implications of "this node is false" from every
-// node in turn; each walk stops at chains no shorter than the best so far.
+// node: all walks advance together a link at a time, and a node is walked on
+// its own, for its chain, once one of its ends is within reach.
 #include "engine/Chains.h"
 
-#include "engine/ChainBounds.h"
-#include "engine/LinkGraph.h"
+#include "engine/AllWalks.h"
 
 #include <algorithm>
 

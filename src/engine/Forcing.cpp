@@ -1,10 +1,9 @@
 // Forcing chains from a table of how far each single candidate's implications
-// reach: every start is walked once, then every cell and unit is checked
+// reach: all singles are walked at once, then every cell and unit is checked
 // against the table.
 #include "engine/Forcing.h"
 
-#include "engine/ChainBounds.h"
-#include "engine/LinkGraph.h"
+#include "engine/AllWalks.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 // All walks at once: only the states reached at the last link (`active_`)
 // spread, and only the states they reach (`touched_`) are looked at.
-#include "engine/ChainBounds.h"
+#include "engine/AllWalks.h"
 
 namespace engine {
 
