@@ -14,7 +14,7 @@ namespace {
 // solver settles.
 engine::LogicalSolution logicalSolution(const engine::Board& puzzle) {
     return engine::solveLogically(puzzle,
-                                  {engine::hasUniqueSolution(puzzle), engine::Level::Expert});
+                                  {engine::hasUniqueSolution(puzzle), engine::Level::Extreme});
 }
 
 void appendRating(const engine::Rating& rating, std::string& out) {

@@ -59,7 +59,7 @@ struct Option {
 };
 
 constexpr std::array Options = {
-    Option{"--level", "easy, medium, hard or expert", setLevel},
+    Option{"--level", "easy, medium, hard, expert or extreme", setLevel},
     Option{"--count", "a whole number from 1", setCount},
     Option{"--seed", "a whole number from 0 to 18446744073709551615", setSeed},
     Option{"--symmetry", "rotate180 or none", setSymmetry},
@@ -88,7 +88,7 @@ std::optional<int> parse(Arguments arguments, GenerateOptions& options) {
                               ", not '" + std::string(value) + "'");
     }
     if (!options.level)
-        return usageError("generate: --level is needed: easy, medium, hard or expert");
+        return usageError("generate: --level is needed: easy, medium, hard, expert or extreme");
     return std::nullopt;
 }
 

@@ -12,8 +12,8 @@ constexpr const char* Help =
     R"(usage: tabrel-puzzle count [FILE]
        tabrel-puzzle explain [FILE]
        tabrel-puzzle rate [FILE]
-       tabrel-puzzle generate --level easy|medium|hard|expert [--count N]
-                              [--seed S] [--symmetry rotate180|none]
+       tabrel-puzzle generate --level easy|medium|hard|expert|extreme
+                              [--count N] [--seed S] [--symmetry rotate180|none]
        tabrel-puzzle --help
 
 Puzzles are read from FILE, or from standard input without one, one puzzle a
@@ -34,9 +34,10 @@ explain   for each puzzle: its line; one line per step of its logical
           technique applies before the board is filled.
 
 rate      one line per puzzle: PUZZLE LEVEL SCORE. LEVEL (easy, medium, hard,
-          expert, beyond) is the level of the hardest technique the logical
-          solution needs; SCORE is 10000 per level plus a weight per step, so
-          it sorts puzzles by level first.
+          expert, extreme) is the level of the hardest technique the logical
+          solution needs, beyond for a board with no solution or several;
+          SCORE is 10000 per level plus a weight per step, so it sorts puzzles
+          by level first.
 
 generate  N puzzles (1 without --count), one a line, each with one
           solution, rated at the level asked for, and minimal: no given can
@@ -45,7 +46,8 @@ generate  N puzzles (1 without --count), one a line, each with one
           through the centre is one; with none, givens fall anywhere. The same
           seed S (0-18446744073709551615) gives the same puzzles on every
           machine; without --seed a fresh seed is drawn and written on
-          standard error, so a run can be made again.
+          standard error, so a run can be made again. Extreme puzzles are
+          rare among minimal ones and take seconds each.
 
 Exit status: 0 success; 1 a line that is not a puzzle (reported with its line
 number, the other lines are still done), a FILE that cannot be read, output

@@ -27,7 +27,7 @@ CellSet bivalueCells(const Candidates& marks) {
 
 std::optional<std::array<int, 2>> pairPlaces(const Candidates& marks, int unit, int digit) {
     const std::uint16_t places = marks.places(unit, digit);
-    if (std::popcount(places) != 2)
+    if (digitCount(places) != 2)
         return std::nullopt;
     return std::array<int, 2>{UnitTable[unit][std::countr_zero(places)],
                               UnitTable[unit][std::bit_width(places) - 1]};

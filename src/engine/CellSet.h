@@ -13,6 +13,13 @@ namespace engine {
 class CellSet {
 public:
     constexpr CellSet() = default;
+    // Cells 0-63 are the bits of `low`, 64-80 those of `high`.
+    static constexpr CellSet fromWords(std::uint64_t low, std::uint64_t high) {
+        return {low, high & ((std::uint64_t{1} << (Cells - 64)) - 1)};
+    }
+    constexpr std::uint64_t lowWord() const { return low_; }
+    constexpr std::uint64_t highWord() const { return high_; }
+
     static constexpr CellSet of(int cell) {
         CellSet set;
         set.insert(cell);
@@ -23,7 +30,16 @@ public:
     constexpr void erase(int cell) { word(cell) &= ~bit(cell); }
     constexpr bool contains(int cell) const { return (word(cell) & bit(cell)) != 0; }
     constexpr bool empty() const { return low_ == 0 && high_ == 0; }
-    constexpr int size() const { return std::popcount(low_) + std::popcount(high_); }
+    constexpr int size() const { return bitCount(low_) + bitCount(high_); }
+    // The lowest cell; -1 for an empty set.
+    constexpr int first() const {
+        return low_ != 0 ? std::countr_zero(low_) : high_ != 0 ? 64 + std::countr_zero(high_) : -1;
+    }
+    // Exactly one cell, told without counting.
+    constexpr bool single() const {
+        return (low_ == 0) != (high_ == 0) && (low_ & (low_ - 1)) == 0 &&
+               (high_ & (high_ - 1)) == 0;
+    }
 
     constexpr CellSet operator&(CellSet other) const {
         return {low_ & other.low_, high_ & other.high_};
@@ -45,10 +61,25 @@ public:
             f(64 + std::countr_zero(bits));
     }
 
+    // Mixes the cells into a number for hash tables, every bit of it.
+    constexpr std::uint64_t hash() const {
+        std::uint64_t mixed = low_ ^ (high_ * 0x9E3779B97F4A7C15ull);
+        mixed = (mixed ^ (mixed >> 33)) * 0xFF51AFD7ED558CCDull;
+        mixed = (mixed ^ (mixed >> 33)) * 0xC4CEB9FE1A85EC53ull;
+        return mixed ^ (mixed >> 33);
+    }
+
     friend constexpr bool operator==(CellSet, CellSet) = default;
 
 private:
     constexpr CellSet(std::uint64_t low, std::uint64_t high) : low_(low), high_(high) {}
+    // std::popcount without the library call a processor-neutral build makes.
+    static constexpr int bitCount(std::uint64_t bits) {
+        bits -= (bits >> 1) & 0x5555555555555555ull;
+        bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
+        bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+        return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
+    }
     static constexpr std::uint64_t bit(int cell) { return std::uint64_t{1} << (cell & 63); }
     constexpr std::uint64_t& word(int cell) { return cell < 64 ? low_ : high_; }
     constexpr std::uint64_t word(int cell) const { return cell < 64 ? low_ : high_; }

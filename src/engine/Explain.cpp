@@ -8,6 +8,7 @@
 #include <array>
 #include <cctype>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,7 +17,7 @@ namespace engine {
 
 namespace {
 
-constexpr std::array<std::pair<Technique, std::string_view>, 27> DisplayNames = {{
+constexpr std::array<std::pair<Technique, std::string_view>, 28> DisplayNames = {{
     {Technique::HiddenSingle, "Hidden single"},
     {Technique::NakedSingle, "Naked single"},
     {Technique::Pointing, "Pointing"},
@@ -43,6 +44,8 @@ constexpr std::array<std::pair<Technique, std::string_view>, 27> DisplayNames = 
     {Technique::GroupedAic, "Grouped alternating inference chain"},
     {Technique::AlsChain, "Almost locked set chain"},
     {Technique::ForcingChain, "Forcing chains"},
+    {Technique::DynamicForcingChain, "Dynamic forcing chains"},
+    {Technique::NestedForcingChain, "Nested forcing chains"},
 }};
 
 std::string digitText(int digit) {
@@ -352,37 +355,89 @@ std::optional<std::string> uniqueRectangle(const Step& step) {
            ": so that the two digits cannot swap, " + removals(step.eliminations);
 }
 
+// "r8c8 (1, 4 and 9)" when the starts share a cell, "1 in column 5 (r1c5, r6c5
+// and r9c5)" when they are a digit's places in the step's first unit; empty
+// otherwise.
+std::string startsText(const Step& step, const std::vector<CellDigit>& starts) {
+    const bool sameCell = std::all_of(starts.begin(), starts.end(),
+                                      [&](CellDigit s) { return s.cell == starts.front().cell; });
+    if (sameCell)
+        return cellName(starts.front().cell) + " (" + joinAnd(digitNames(starts)) + ")";
+    if (step.units.empty())
+        return {};
+    return digitText(starts.front().digit) + " in " + unitName(step.units.front()) + " (" +
+           joinAnd(cellNames(cellsOf(starts))) + ")";
+}
+
+// " from r8c8 (1, 4 and 9): each makes r8c3 not 1, so 1 goes from r8c3".
+std::optional<std::string> fromStarts(const Step& step, const std::vector<CellDigit>& starts,
+                                      CellDigit target) {
+    const std::string from = startsText(step, starts);
+    if (starts.size() < 2 || from.empty())
+        return std::nullopt;
+    return " from " + from + ": each makes " + cellName(target.cell) +
+           (step.placements.empty() ? " not " : " ") + digitText(target.digit) + ", so " +
+           outcome(step);
+}
+
+// The one candidate a step places or eliminates.
+std::optional<CellDigit> onlyChange(const Step& step) {
+    if (step.placements.size() + step.eliminations.size() != 1)
+        return std::nullopt;
+    return step.placements.empty() ? step.eliminations.front() : step.placements.front();
+}
+
 // The branches of forcing chains, each ending on the concluded candidate; the
 // starts share a cell (a cell's candidates) or a digit (a unit's places).
 std::optional<std::string> forcing(const Step& step) {
     const auto nodes = proofNodes(step);
-    const std::vector<CellDigit>& outcomeOf =
-        step.placements.empty() ? step.eliminations : step.placements;
-    if (!nodes || outcomeOf.size() != 1 || step.placements.size() + step.eliminations.size() != 1)
+    const auto target = onlyChange(step);
+    if (!nodes || !target)
         return std::nullopt;
-    const CellDigit target = outcomeOf.front();
     std::vector<CellDigit> starts;
     bool atStart = true;
     for (const auto& node : *nodes) {
         if (atStart)
             starts.push_back(node.front());
-        atStart = node.size() == 1 && node.front() == target;
+        atStart = node.size() == 1 && node.front() == *target;
     }
-    if (starts.size() < 2 || !atStart)
+    if (!atStart)
         return std::nullopt;
-    const bool sameCell = std::all_of(starts.begin(), starts.end(),
-                                      [&](CellDigit s) { return s.cell == starts.front().cell; });
-    const std::string from =
-        sameCell ? cellName(starts.front().cell) + " (" + joinAnd(digitNames(starts)) + ")"
-        : step.units.empty()
-            ? std::string()
-            : digitText(starts.front().digit) + " in " + unitName(step.units.front()) + " (" +
-                  joinAnd(cellNames(cellsOf(starts))) + ")";
-    if (from.empty())
+    return fromStarts(step, starts, *target);
+}
+
+// "r7c3 would lose every digit", "row 4 would have no place left for 3".
+std::string conflictText(const ChainLink& link) {
+    if (link.from.empty())
+        return "nothing would be left";
+    if (link.unit == NoUnit)
+        return cellName(link.from.front().cell) + " would lose every digit";
+    return unitName(link.unit) + " would have no place left for " +
+           digitText(link.from.front().digit);
+}
+
+// The contradiction a step's own chain ends in: its last link into nothing.
+const ChainLink* ownConflict(const Step& step) {
+    for (auto link = step.links.rbegin(); link != step.links.rend(); ++link)
+        if (link->depth == 0 && link->to.empty())
+            return &*link;
+    return nullptr;
+}
+
+// A contradiction (the assumed candidate, then what it takes away) or the
+// starts of forcing chains (Dynamic.h).
+std::optional<std::string> dynamicForcing(const Step& step) {
+    const auto target = onlyChange(step);
+    if (!target)
         return std::nullopt;
-    return " from " + from + ": each makes " + cellName(target.cell) +
-           (step.placements.empty() ? " not " : " ") + digitText(target.digit) + ", so " +
-           outcome(step);
+    if (step.nodeSizes.empty())
+        return fromStarts(step, step.proof, *target);
+    const ChainLink* conflict = ownConflict(step);
+    if (conflict == nullptr || step.eliminations.empty())
+        return std::nullopt;
+    return ": if " + cellName(target->cell) + " were " + digitText(target->digit) + ", " +
+           conflictText(*conflict) + ": " + cellName(target->cell) + " is not " +
+           digitText(target->digit);
 }
 
 std::optional<std::string> ownWording(const Step& step) {
@@ -425,6 +480,9 @@ std::optional<std::string> ownWording(const Step& step) {
         return chain(step);
     case Technique::ForcingChain:
         return forcing(step);
+    case Technique::DynamicForcingChain:
+    case Technique::NestedForcingChain:
+        return dynamicForcing(step);
     default:
         return std::nullopt;
     }
@@ -436,7 +494,179 @@ std::string fromFields(const Step& step) {
     return proofText(step.proof) + ", so " + outcome(step);
 }
 
+// "a", "a or b", "a, b or c".
+std::string joinOr(const std::vector<std::string>& words) {
+    std::string text = joinAnd(words);
+    if (const auto last = text.rfind(" and "); last != std::string::npos)
+        text.replace(last, 5, " or ");
+    return text;
+}
+
+// "r4c2", "r4c4 or r6c4": the cells of a node, one of which holds its digit.
+std::string nodeCells(const std::vector<CellDigit>& node) {
+    return joinOr(cellNames(cellsOf(node)));
+}
+
+// "r4c2 is 5", "5 is in r4c4 or r6c4".
+std::string truePhrase(const std::vector<CellDigit>& node) {
+    const std::string digit = digitText(node.front().digit);
+    if (cellsOf(node).size() == 1)
+        return cellName(node.front().cell) + " is " + digit;
+    return digit + " is in " + nodeCells(node);
+}
+
+// "r1c1 is not 2, 3 or 9", "r2c2 and r2c5 are not 4": nodes that are false,
+// told together when they share a cell or a digit.
+std::string falsePhrase(const std::vector<std::vector<CellDigit>>& nodes) {
+    std::vector<CellDigit> all;
+    for (const auto& node : nodes)
+        all.insert(all.end(), node.begin(), node.end());
+    const std::vector<int> cells = cellsOf(all);
+    if (cells.size() == 1)
+        return cellName(cells.front()) + " is not " + joinOr(digitNames(all));
+    if (oneDigit(all))
+        return joinAnd(cellNames(cells)) + " are not " + digitText(all.front().digit);
+    std::vector<std::string> parts;
+    for (const auto& node : nodes)
+        parts.push_back(falsePhrase({node}));
+    return joinAnd(parts);
+}
+
+// " (row 2)" when every link runs through one unit.
+std::string unitSuffix(std::span<const ChainLink> links) {
+    const std::uint8_t unit = links.front().unit;
+    const bool shared = std::all_of(links.begin(), links.end(),
+                                    [&](const ChainLink& link) { return link.unit == unit; });
+    return shared && unit != NoUnit ? " (" + unitName(unit) + ")" : "";
+}
+
+bool inOneCell(const std::vector<CellDigit>& a, const std::vector<CellDigit>& b) {
+    return cellsOf(a).size() == 1 && cellsOf(b).size() == 1 && a.front().cell == b.front().cell;
+}
+
+// A fact and the links it follows from: "r2c2 and r2c5 are not 4, so r2c8 is
+// 4 (row 2)", "r1c1 is not 2 or 9, so it is 5".
+std::string followsLine(std::span<const ChainLink> links) {
+    const ChainLink& last = links.back();
+    if (last.to.empty())
+        return "so " + conflictText(last);
+    std::vector<std::vector<CellDigit>> from;
+    for (const ChainLink& link : links)
+        from.push_back(link.from);
+    const bool sameCell = std::all_of(from.begin(), from.end(),
+                                      [&](const auto& node) { return inOneCell(node, last.to); });
+    const std::string digit = digitText(last.to.front().digit);
+    if (last.strong)
+        return falsePhrase(from) + ", so " + (sameCell ? "it is " + digit : truePhrase(last.to)) +
+               unitSuffix(links);
+    return truePhrase(from.front()) + ", so " +
+           (sameCell ? "it is not " + digit : falsePhrase({last.to})) + unitSuffix(links);
+}
+
+// The facts a true one takes away: "r4c8 is 1, so it is not 2 or 7", "r2c7 is
+// 1, so r4c7 and r6c7 are not 1 (column 7)".
+std::string takesLine(std::span<const ChainLink> links) {
+    const std::vector<CellDigit>& from = links.front().from;
+    std::vector<std::vector<CellDigit>> to;
+    for (const ChainLink& link : links)
+        to.push_back(link.to);
+    const bool sameCell =
+        std::all_of(to.begin(), to.end(), [&](const auto& node) { return inOneCell(node, from); });
+    std::vector<CellDigit> digits;
+    for (const auto& node : to)
+        digits.insert(digits.end(), node.begin(), node.end());
+    return truePhrase(from) + ", so " +
+           (sameCell ? "it is not " + joinOr(digitNames(digits)) : falsePhrase(to)) +
+           unitSuffix(links);
+}
+
+// How many links from `first` make one line: those into one fact, or the weak
+// links out of one true fact into the same cell, or into other cells.
+std::size_t lineLength(const std::vector<ChainLink>& links, std::size_t first) {
+    const ChainLink& link = links[first];
+    const auto alike = [&](const ChainLink& other) {
+        return other.branch == link.branch && other.depth == link.depth;
+    };
+    std::size_t end = first + 1;
+    if (link.to.empty())
+        return 1;
+    while (end < links.size() && alike(links[end]) && links[end].to == link.to)
+        ++end;
+    if (end > first + 1 || link.strong)
+        return end - first;
+    const bool inCell = inOneCell(link.from, link.to);
+    while (end < links.size() && alike(links[end]) && !links[end].strong &&
+           !links[end].to.empty() && links[end].from == link.from &&
+           inOneCell(links[end].from, links[end].to) == inCell)
+        ++end;
+    return end - first;
+}
+
+// The lines of a chain step, a fact at a time, with the line that opens each
+// forcing branch or nested chain.
+class LinkLines {
+public:
+    explicit LinkLines(const Step& step)
+        : step_(step), assumes_(step.technique == Technique::ForcingChain ||
+                                step.technique == Technique::DynamicForcingChain ||
+                                step.technique == Technique::NestedForcingChain) {}
+
+    std::vector<std::string> write() {
+        for (std::size_t i = 0; i < step_.links.size();) {
+            const ChainLink& link = step_.links[i];
+            open(link);
+            const std::size_t count = lineLength(step_.links, i);
+            const std::span<const ChainLink> line(step_.links.data() + i, count);
+            const bool takes = count > 1 && line[0].to != line[1].to;
+            lines_.push_back(indent(link.depth) + (takes ? takesLine(line) : followsLine(line)));
+            chainEnded_ = link.to.empty();
+            i += count;
+        }
+        return std::move(lines_);
+    }
+
+private:
+    // "If r8c8 were 1:" for a forcing branch; "r3c4 is not 7, for if it were:"
+    // for a nested chain, which starts from what it assumes.
+    void open(const ChainLink& link) {
+        if (assumes_ && link.branch != branch_) {
+            branch_ = link.branch;
+            const CellDigit assumed = assumedIn(link);
+            lines_.push_back("If " + cellName(assumed.cell) + " were " + digitText(assumed.digit) +
+                             ":");
+        }
+        if (link.depth > depth_ || (chainEnded_ && link.depth == depth_ && depth_ > 0))
+            lines_.push_back(indent(link.depth - 1) + cellName(link.from.front().cell) +
+                             " is not " + digitText(link.from.front().digit) + ", for if it were:");
+        depth_ = link.depth;
+    }
+
+    // The candidate a forcing chain's branch assumes true.
+    CellDigit assumedIn(const ChainLink& first) const {
+        if (step_.technique == Technique::ForcingChain || step_.proof.empty())
+            return first.from.front();
+        if (!step_.nodeSizes.empty())
+            return step_.proof.front();
+        return step_.proof[std::min<std::size_t>(first.branch, step_.proof.size() - 1)];
+    }
+
+    std::string indent(int depth) const {
+        return std::string(2 * (depth + (assumes_ ? 1 : 0)), ' ');
+    }
+
+    const Step& step_;
+    const bool assumes_;
+    std::vector<std::string> lines_;
+    int branch_ = -1;
+    int depth_ = 0;
+    bool chainEnded_ = false;
+};
+
 } // namespace
+
+std::vector<std::string> explainLinks(const Step& step) {
+    return LinkLines(step).write();
+}
 
 std::string displayName(Technique technique) {
     for (const auto& [known, name] : DisplayNames)

@@ -1,9 +1,9 @@
 // Forcing chains from a table of how far each single candidate's implications
-// reach: every start is walked once, then every cell and unit is checked
+// reach: all singles are walked at once, then every cell and unit is checked
 // against the table.
 #include "engine/Forcing.h"
 
-#include "engine/LinkGraph.h"
+#include "engine/AllWalks.h"
 
 #include <limits>
 
@@ -60,28 +60,58 @@ public:
         : marks_(marks),
           graph_(marks, {.cellStrong = true, .unitStrong = true, .cellWeak = true, .groups = true}),
           walk_(graph_), singles_(graph_.singleCount()),
-          reach_(static_cast<std::size_t>(singles_) * 2 * singles_, Unreached) {}
+          reach_(static_cast<std::size_t>(singles_) * 2 * singles_, Unreached),
+          reached_(singles_, 2 * singles_) {}
 
     std::optional<Step> run() {
-        for (int node = 0; node < singles_; ++node)
-            walk_.walk(ImplicationWalk::stateOf(node, true), MaxBranchLinks, [&](int state) {
-                if (state / 2 < singles_)
-                    reach_[index(node, state)] = static_cast<std::uint8_t>(walk_.links(state));
-                return false;
-            });
+        tabulateReach();
         const std::vector<Start> starts = startsOf(marks_, graph_);
         Best best;
         for (std::size_t i = 0; i < starts.size(); ++i)
-            for (int state = 0; state < 2 * singles_; ++state)
+            forEachReachedByAll(starts[i], [&](int state) {
                 consider(starts[i], static_cast<int>(i), state, best);
+            });
         if (best.start < 0)
             return std::nullopt;
         return stepOf(starts[best.start], best.state);
     }
 
 private:
+    // Every single's walk at once, a link at a time.
+    void tabulateReach() {
+        std::vector<int> starts;
+        for (int node = 0; node < singles_; ++node)
+            starts.push_back(ImplicationWalk::stateOf(node, true));
+        AllWalks walks(graph_, starts);
+        for (int links = 1; links <= MaxBranchLinks && walks.moving(); ++links)
+            walks.advance([&](int state, const std::uint64_t* walkers) {
+                if (state / 2 >= singles_)
+                    return;
+                for (int i = 0; i < walks.walkWords(); ++i)
+                    for (std::uint64_t rest = walkers[i]; rest != 0; rest &= rest - 1) {
+                        const int node = 64 * i + std::countr_zero(rest);
+                        reach_[index(node, state)] = static_cast<std::uint8_t>(links);
+                        reached_.insert(node, state);
+                    }
+            });
+    }
+
     std::size_t index(int node, int state) const {
         return static_cast<std::size_t>(node) * 2 * singles_ + state;
+    }
+
+    // Calls f(state) for every state each node of the start reaches, in order.
+    template <typename F>
+    void forEachReachedByAll(const Start& start, F f) const {
+        const int words = reached_.words();
+        std::vector<std::uint64_t> common(reached_.row(start.nodes.front()),
+                                          reached_.row(start.nodes.front()) + words);
+        for (int node : start.nodes)
+            for (int i = 0; i < words; ++i)
+                common[i] &= reached_.row(node)[i];
+        for (int i = 0; i < words; ++i)
+            for (std::uint64_t rest = common[i]; rest != 0; rest &= rest - 1)
+                f(64 * i + std::countr_zero(rest));
     }
 
     void consider(const Start& start, int position, int state, Best& best) const {
@@ -108,10 +138,10 @@ private:
             .push_back(candidate(end.cell, end.digit));
         if (start.unit >= 0)
             step.units.push_back(static_cast<std::uint8_t>(start.unit));
-        for (int node : start.nodes) {
-            walk_.walk(ImplicationWalk::stateOf(node, true), MaxBranchLinks,
+        for (std::size_t branch = 0; branch < start.nodes.size(); ++branch) {
+            walk_.walk(ImplicationWalk::stateOf(start.nodes[branch], true), MaxBranchLinks,
                        [&](int reached) { return reached == state; });
-            appendChain(step, marks_, graph_, walk_, walk_.path(state));
+            appendChain(step, marks_, graph_, walk_, walk_.path(state), static_cast<int>(branch));
         }
         return step;
     }
@@ -121,6 +151,8 @@ private:
     ImplicationWalk walk_;
     int singles_;
     std::vector<std::uint8_t> reach_;
+    // The states each single's walk reaches, a bit each.
+    NodeSets reached_;
 };
 
 } // namespace

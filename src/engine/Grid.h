@@ -18,8 +18,14 @@ inline constexpr Digits AllDigits = 0x1FF;
 constexpr Digits digitBit(int digit) {
     return static_cast<Digits>(1u << (digit - 1));
 }
+// Counted in a few shifts: a processor-neutral build makes std::popcount a
+// library call, and the finders count digits in their inner loops.
 constexpr int digitCount(Digits digits) {
-    return std::popcount(digits);
+    unsigned bits = digits;
+    bits -= (bits >> 1) & 0x5555u;
+    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+    bits = (bits + (bits >> 4)) & 0x0F0Fu;
+    return static_cast<int>((bits + (bits >> 8)) & 0x1Fu);
 }
 // The smallest digit of a non-empty set.
 constexpr int firstDigit(Digits digits) {

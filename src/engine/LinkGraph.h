@@ -21,6 +21,9 @@ struct LinkRules {
     bool cellWeak = false;    // weak: two candidates of one cell
     bool groups = false;      // nodes: a digit's places in a box-line crossing
     int alsCells = 0;         // strong: two digits of an almost locked set of 2 to this many cells
+    // Nodes without a strong link left out: an alternating chain enters or
+    // leaves each of its nodes by one.
+    bool strongOnly = false;
 };
 
 struct ChainNode {
@@ -38,12 +41,30 @@ struct AlmostLockedSet {
     int unit = 0;
 };
 
-inline constexpr std::uint8_t NoUnit = 0xFF;
-
-struct ChainLink {
+struct GraphLink {
     std::uint16_t to = 0;
     std::uint8_t unit = NoUnit; // the unit both nodes lie in; NoUnit inside a cell
     std::int16_t als = -1;      // the almost locked set that makes the link, or -1
+};
+
+// Ids of cell sets under a small key (a digit), found by hashing.
+class CellSetIndex {
+public:
+    // -1 when the set is not there.
+    int find(int key, CellSet cells) const;
+    void add(int key, CellSet cells, int id);
+
+private:
+    struct Slot {
+        CellSet cells;
+        int key = -1;
+        int id = -1;
+    };
+    std::size_t home(int key, CellSet cells) const;
+    void grow();
+
+    std::vector<Slot> slots_ = std::vector<Slot>(256);
+    std::size_t used_ = 0;
 };
 
 class LinkGraph {
@@ -59,40 +80,56 @@ public:
     int singleNode(int cell, int digit) const { return singleIds_[cell * 9 + digit - 1]; }
     const ChainNode& node(int id) const { return nodes_[id]; }
     const AlmostLockedSet& als(int index) const { return sets_[index]; }
-    std::span<const ChainLink> strong(int id) const { return strong_.of(id); }
-    std::span<const ChainLink> weak(int id) const { return weak_.of(id); }
+    std::span<const GraphLink> strong(int id) const { return strong_.of(id); }
+    std::span<const GraphLink> weak(int id) const { return weak_.of(id); }
 
 private:
     // Links kept per node, each node's in the order they were added, each
     // neighbour once.
     class Adjacency {
     public:
-        void add(int from, ChainLink link) { pending_.push_back({from, link}); }
-        void build(int nodes);
-        std::span<const ChainLink> of(int id) const {
+        void add(int from, GraphLink link) { pending_.push_back({from, link}); }
+        // Renumbers the links added so far, dropping those of nodes numbered -1.
+        void renumber(const std::vector<int>& newId);
+        // Every node a link added so far starts or ends at, marked.
+        void markEnds(std::vector<char>& marked) const;
+        // `repeats`: links may have come twice, and only the first is kept.
+        void build(int nodes, bool repeats);
+        std::span<const GraphLink> of(int id) const {
             return {links_.data() + start_[id], links_.data() + start_[id + 1]};
         }
 
     private:
-        std::vector<std::pair<int, ChainLink>> pending_;
+        std::vector<std::pair<int, GraphLink>> pending_;
         std::vector<int> start_;
-        std::vector<ChainLink> links_;
+        std::vector<GraphLink> links_;
     };
 
-    int find(int digit, CellSet cells) const;
+    // The node of `digit` on exactly `cells`, -1 when there is none; only while
+    // nodes and strong links are being added.
+    int find(int digit, CellSet cells) const { return index_.find(digit, cells); }
     int findOrAdd(int digit, CellSet cells);
     void addNodes(const LinkRules& rules);
+    // The nodes of `digit` whose lowest cell is `cell`, by id.
+    std::span<const int> nodesFrom(int digit, int cell) const;
+    void indexByLowestCell();
     void addAlmostLockedSets(int maxCells);
     void addStrongLinks(const LinkRules& rules);
     void addWeakLinks(const LinkRules& rules);
+    void dropNodesWithoutStrongLinks();
 
     const Candidates& marks_;
     DigitCells byDigit_;
     int singles_ = 0;
     std::array<std::int16_t, Cells * 9> singleIds_;
     std::vector<ChainNode> nodes_;
-    std::array<std::vector<int>, 9> nodesOfDigit_;
+    CellSetIndex index_;
+    // Node ids by digit, then lowest cell, then id, and where each digit and
+    // cell's run starts.
+    std::vector<int> byLowestCell_;
+    std::vector<int> lowestCellStart_;
     std::vector<AlmostLockedSet> sets_;
+    CellSetIndex setIndex_;
     Adjacency strong_, weak_;
 };
 
@@ -116,14 +153,14 @@ public:
     bool reached(int state) const { return parent_[state] >= 0; }
     int links(int state) const { return links_[state]; }
     // The link that first reached `state`.
-    ChainLink linkInto(int state) const { return via_[state]; }
+    GraphLink linkInto(int state) const { return via_[state]; }
     // The states from the start to `state`, both included.
     std::vector<int> path(int state) const;
 
 private:
     const LinkGraph& graph_;
     std::vector<int> parent_;
-    std::vector<ChainLink> via_;
+    std::vector<GraphLink> via_;
     std::vector<std::uint8_t> links_;
     std::vector<int> queue_;
 };
@@ -140,7 +177,7 @@ void ImplicationWalk::walk(int start, int maxLinks, Reached reached) {
         if (links_[state] >= maxLinks)
             return;
         const bool isTrue = (state & 1) != 0;
-        for (const ChainLink link : isTrue ? graph_.weak(state / 2) : graph_.strong(state / 2)) {
+        for (const GraphLink link : isTrue ? graph_.weak(state / 2) : graph_.strong(state / 2)) {
             const int next = stateOf(link.to, !isTrue);
             if (parent_[next] >= 0)
                 continue;
@@ -155,13 +192,14 @@ void ImplicationWalk::walk(int start, int maxLinks, Reached reached) {
 }
 
 // Appends the chain `path` (states of `walk`) to the step's proof, a node at a
-// time, with each almost locked set between the two nodes it links, and the
-// units of its links to the step's units, each once.
+// time, with each almost locked set between the two nodes it links, the units
+// of its links to the step's units, each once, and its links, marked with
+// `branch`, to the step's links.
 void appendChain(Step& step, const Candidates& marks, const LinkGraph& graph,
-                 const ImplicationWalk& walk, const std::vector<int>& path);
+                 const ImplicationWalk& walk, const std::vector<int>& path, int branch = 0);
 
-// The unit holding every cell of `cells`, rows before columns before boxes; NoUnit
-// when none does.
+// The unit holding every cell of a non-empty `cells`, rows before columns
+// before boxes; NoUnit when none does.
 std::uint8_t unitHolding(CellSet cells);
 
 } // namespace engine

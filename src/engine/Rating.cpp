@@ -28,12 +28,12 @@ Rating rate(const LogicalSolution& solution) {
 }
 
 Rating rate(const Board& board, bool knownUnique) {
-    return rate(solveLogically(board, {knownUnique, Level::Expert}));
+    return rate(solveLogically(board, {knownUnique, Level::Extreme}));
 }
 
 std::optional<Rating> rateUpTo(const Board& board, Level ceiling, bool knownUnique) {
     const Rating rating =
-        rate(solveLogically(board, {knownUnique, std::min(ceiling, Level::Expert)}));
+        rate(solveLogically(board, {knownUnique, std::min(ceiling, Level::Extreme)}));
     if (rating.level > ceiling)
         return std::nullopt;
     return rating;

@@ -40,10 +40,12 @@ constexpr std::array Techniques = {
     TechniqueInfo{Technique::GroupedAic, "grouped-aic", Level::Expert},
     TechniqueInfo{Technique::AlsChain, "als-chain", Level::Expert},
     TechniqueInfo{Technique::ForcingChain, "forcing-chain", Level::Expert},
+    TechniqueInfo{Technique::DynamicForcingChain, "dynamic-forcing-chain", Level::Extreme},
+    TechniqueInfo{Technique::NestedForcingChain, "nested-forcing-chain", Level::Extreme},
 };
 
-constexpr std::array<std::string_view, 5> LevelNames = {"easy", "medium", "hard", "expert",
-                                                        "beyond"};
+constexpr std::array<std::string_view, 6> LevelNames = {"easy",   "medium",  "hard",
+                                                        "expert", "extreme", "beyond"};
 
 const TechniqueInfo& infoOf(Technique technique) {
     return Techniques[static_cast<std::size_t>(technique)];

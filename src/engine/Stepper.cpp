@@ -3,6 +3,7 @@
 
 #include "engine/Chains.h"
 #include "engine/Colouring.h"
+#include "engine/Dynamic.h"
 #include "engine/Fish.h"
 #include "engine/Forcing.h"
 #include "engine/LockedCandidates.h"
@@ -64,6 +65,8 @@ constexpr std::array Finders = {
     FinderSlot{Technique::GroupedAic, onMarks<findGroupedAic>},
     FinderSlot{Technique::AlsChain, onMarks<findAlsChain>},
     FinderSlot{Technique::ForcingChain, onMarks<findForcingChain>},
+    FinderSlot{Technique::DynamicForcingChain, onMarks<findDynamicForcingChain>},
+    FinderSlot{Technique::NestedForcingChain, onUniqueMarks<findNestedForcingChain>},
 };
 
 static_assert(
@@ -71,7 +74,7 @@ static_assert(
         for (std::size_t i = 0; i < Finders.size(); ++i)
             if (static_cast<std::size_t>(Finders[i].technique) != i)
                 return false;
-        return Finders.size() == static_cast<std::size_t>(Technique::ForcingChain) + 1;
+        return Finders.size() == static_cast<std::size_t>(Technique::NestedForcingChain) + 1;
     }(),
     "the finders follow the order of Technique, one row each");
 
@@ -90,6 +93,10 @@ bool isValidSolution(const Board& board) {
 } // namespace
 
 std::optional<Step> nextStep(const Candidates& marks, const StepOptions& options) {
+    // A filled board has no candidate left to take; the finders would each set
+    // up their search for nothing.
+    if (marks.solved())
+        return std::nullopt;
     for (const FinderSlot& slot : Finders) {
         if (levelOf(slot.technique) > options.hardest)
             continue;

@@ -13,11 +13,12 @@
 namespace engine {
 
 struct StepOptions {
-    // The puzzle is known to have one solution (the exact solver tells); unique
-    // rectangle rests on it and is not tried otherwise.
+    // The puzzle is known to have one solution (the exact solver tells): unique
+    // rectangle rests on it and is not tried otherwise, and nested chains go
+    // deeper than two levels only then.
     bool knownUnique = false;
     // Techniques above this level are not tried.
-    Level hardest = Level::Expert;
+    Level hardest = Level::Extreme;
 };
 
 // The first technique, in the order of Technique, that places or eliminates

@@ -28,7 +28,7 @@ template <std::optional<Step> (*find)(const Candidates&, bool)>
 std::optional<Step> onUnique(const Candidates& marks) {
     return find(marks, true);
 }
-inline constexpr StepOptions Unique{true, Level::Expert};
+inline constexpr StepOptions Unique{true, Level::Extreme};
 
 // "r1c8" -> its cell.
 inline int cellNamed(std::string_view name) {
@@ -67,8 +67,13 @@ inline constexpr SolvedPuzzle HardPuzzle = {
 inline constexpr SolvedPuzzle ExpertPuzzle = {
     "expert", "......6.3.6....5....5..4.719...3....72.15.3.835..2....6........5.36..9...1..8.7..",
     "194578623867312594235964871941836257726159348358427169682793415573641982419285736"};
-inline constexpr SolvedPuzzle BeyondPuzzle = {
-    "beyond", "1....7.9..3..2...8..96..5....53..9...1..8...26....4...3......1..4......7..7...3..",
-    "162857493534129678789643521475312986913586742628794135356478219241935867897261354"};
+// Needs a dynamic forcing chain.
+inline constexpr SolvedPuzzle ExtremePuzzle = {
+    "extreme", ".........2...947.....8..1.3.97...24...5.89....1..4.5.....9.73.........1..61.5...4",
+    "176325489283194756549876123697531248425789631318642597854917362732468915961253874"};
+// The easy puzzle without the 6 of r4c6: two solutions, so the stepper stops
+// after the singles.
+inline constexpr std::string_view TwoSolutions =
+    "53..7....6..195....98....6.8.......34..8.3..17...2...6.6....28....419..5....8..79";
 
 } // namespace engine

@@ -58,6 +58,64 @@ TEST(Explain, AStepIsDescribedFromItsFieldsWhenItHasNoWordingOfItsOwn) {
     }
 }
 
+ChainLink link(std::vector<CellDigit> from, std::vector<CellDigit> to, bool strong,
+               std::uint8_t unit = NoUnit, std::uint8_t depth = 0) {
+    return {std::move(from), std::move(to), strong, unit, 0, depth};
+}
+
+struct LinkedStep {
+    const char* name;
+    Step step;
+    std::vector<std::string> lines;
+};
+
+const LinkedStep LinkedSteps[] = {
+    // A chain: each link a line, a group told as "5 is in ...".
+    {"groupedChain",
+     {Technique::GroupedAic,
+      {},
+      {at("r6c1", 5)},
+      {},
+      {},
+      {},
+      {link({at("r1c2", 5)}, {at("r4c2", 5)}, true, colUnit(1)),
+       link({at("r4c2", 5)}, {at("r4c2", 3)}, false),
+       link({at("r4c2", 3)}, {at("r4c4", 3), at("r6c4", 3)}, true, rowUnit(3))}},
+     {"r1c2 is not 5, so r4c2 is 5 (column 2)", "r4c2 is 5, so it is not 3",
+      "r4c2 is not 3, so 3 is in r4c4 or r6c4 (row 4)"}},
+    // A contradiction: what the assumption takes in one line each for its cell
+    // and its peers, a fact that rests on two, a nested chain ending in a cell
+    // with no digit, and the contradiction it all ends in.
+    {"dynamicContradiction",
+     {Technique::DynamicForcingChain,
+      {},
+      {at("r1c1", 5)},
+      {at("r1c1", 5), at("r1c7", 4), at("r1c8", 4)},
+      {},
+      {1, 2},
+      {link({at("r1c1", 5)}, {at("r1c1", 7)}, false),
+       link({at("r1c1", 5)}, {at("r1c4", 5)}, false, rowUnit(0)),
+       link({at("r1c1", 5)}, {at("r1c9", 5)}, false, rowUnit(0)),
+       link({at("r1c4", 7)}, {at("r2c5", 7)}, false, boxUnit(1), 1),
+       link({at("r2c5", 2), at("r2c5", 7)}, {}, false, NoUnit, 1),
+       link({at("r1c1", 7)}, {at("r1c7", 7)}, true, rowUnit(0)),
+       link({at("r1c4", 7)}, {at("r1c7", 7)}, true, rowUnit(0)),
+       link({at("r1c7", 4), at("r1c8", 4)}, {}, false, rowUnit(0))}},
+     {"If r1c1 were 5:", "  r1c1 is 5, so it is not 7",
+      "  r1c1 is 5, so r1c4 and r1c9 are not 5 (row 1)",
+      "  r1c4 is not 7, for if it were:", "    r1c4 is 7, so r2c5 is not 7 (box 2)",
+      "    so r2c5 would lose every digit", "  r1c1 and r1c4 are not 7, so r1c7 is 7 (row 1)",
+      "  so row 1 would have no place left for 4"}},
+};
+
+TEST(Explain, AChainStepIsExplainedAFactALineAndNestedChainsIndented) {
+    for (const LinkedStep& linked : LinkedSteps) {
+        SCOPED_TRACE(linked.name);
+        EXPECT_EQ(explainLinks(linked.step), linked.lines);
+    }
+    EXPECT_TRUE(explainLinks(Step{}).empty());
+}
+
 TEST(Explain, UnitsAreNamedFromOneBoxesLeftToRightTopToBottom) {
     EXPECT_EQ(unitName(rowUnit(0)), "row 1");
     EXPECT_EQ(unitName(colUnit(8)), "column 9");

@@ -14,10 +14,11 @@ struct RatedPuzzle {
     Level level;
 };
 
-// Easiest first.
+// Easiest first; two solutions make a board beyond.
 const RatedPuzzle RatedPuzzles[] = {
-    {EasyPuzzle, Level::Easy},     {MediumPuzzle, Level::Medium}, {HardPuzzle, Level::Hard},
-    {ExpertPuzzle, Level::Expert}, {BeyondPuzzle, Level::Beyond},
+    {EasyPuzzle, Level::Easy},       {MediumPuzzle, Level::Medium},
+    {HardPuzzle, Level::Hard},       {ExpertPuzzle, Level::Expert},
+    {ExtremePuzzle, Level::Extreme}, {{"beyond", TwoSolutions, ""}, Level::Beyond},
 };
 
 TEST(Rating, AKnownPuzzleGetsItsLevelAndScoresAboveEveryEasierOne) {
