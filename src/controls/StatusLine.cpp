@@ -28,6 +28,15 @@ void Highlights::markDigit(int cell, int digit, Mark mark) {
     empty_ = empty_ && mark == Mark::None;
 }
 
+void Highlights::addArrow(const Arrow& arrow) {
+    Arrow kept = arrow;
+    kept.fromCell = checkedCell(arrow.fromCell);
+    kept.toCell = checkedCell(arrow.toCell);
+    kept.fromDigit = std::clamp(arrow.fromDigit, 1, 9);
+    kept.toDigit = std::clamp(arrow.toDigit, 1, 9);
+    arrows_.push_back(kept);
+}
+
 const CellMarks& Highlights::at(int row, int col) const {
     return cells_[checkedCell(row * CellGrid::Size + col)];
 }
@@ -44,9 +53,10 @@ StatusLine::~StatusLine() {
         grid->unwatch(*this);
 }
 
-void StatusLine::show(std::string text, Highlights highlights) {
+void StatusLine::show(std::string text, Highlights highlights, std::string detail) {
     text_ = std::move(text);
-    highlights_ = highlights;
+    highlights_ = std::move(highlights);
+    detail_ = std::move(detail);
     for (auto& [grid, revision] : readings_)
         revision = grid->textRevision();
     if (onChanged)

@@ -28,17 +28,32 @@ struct CellMarks {
     std::array<Mark, 10> digits{}; // the mark of candidate d at digits[d], 1-9
 };
 
+// A link of a chain, drawn from one candidate to another: solid when strong (if
+// the first is false the second is true), dashed when weak (if the first is
+// true the second is false).
+struct Arrow {
+    int fromCell = 0; // 0..80
+    int fromDigit = 1;
+    int toCell = 0;
+    int toDigit = 1;
+    bool strong = false;
+    friend bool operator==(const Arrow&, const Arrow&) = default;
+};
+
 class Highlights {
 public:
     // Cells 0..80 row by row, digits 1-9. A weaker mark never replaces a stronger one.
     void markCell(int cell, Mark mark);
     void markDigit(int cell, int digit, Mark mark);
     const CellMarks& at(int row, int col) const;
-    bool empty() const { return empty_; }
+    void addArrow(const Arrow& arrow);
+    const std::vector<Arrow>& arrows() const { return arrows_; }
+    bool empty() const { return empty_ && arrows_.empty(); }
 
 private:
     std::array<CellMarks, CellGrid::Size * CellGrid::Size> cells_{};
     bool empty_ = true;
+    std::vector<Arrow> arrows_;
 };
 
 class StatusLine : private CellGridWatcher {
@@ -56,8 +71,10 @@ public:
 
     const std::string& text() const { return text_; }
     const Highlights& highlights() const { return highlights_; }
-    // Shows `text` with `highlights` about the grids as they hold now.
-    void show(std::string text, Highlights highlights = {});
+    // A longer account of the line, one step of its reasoning a line; "" for none.
+    const std::string& detail() const { return detail_; }
+    // Shows `text` with `highlights` (and `detail`) about the grids as they hold now.
+    void show(std::string text, Highlights highlights = {}, std::string detail = {});
     void clear();
     // True when a text of its grids changed since the line was shown.
     bool stale() const;
@@ -73,6 +90,7 @@ private:
 
     std::string text_;
     Highlights highlights_;
+    std::string detail_;
     std::vector<std::pair<CellGrid*, std::uint64_t>> readings_; // grid, textRevision
     Lasts lasts_;
 };

@@ -26,7 +26,7 @@ void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool a
         return;
     if (apply && !solving_ && applyHint(play_, hint))
         play_.labelSlot(appliedHintLabel(hint));
-    PlayStatus.show(hintLine(hint), hintHighlights(hint));
+    PlayStatus.show(hintLine(hint), hintHighlights(hint), hintDetail(hint));
 }
 
 void Frm_TaBrel::checkEntry() {

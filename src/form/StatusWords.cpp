@@ -134,7 +134,21 @@ Highlights hintHighlights(const Hint& hint) {
     mark(hint.step.proof, Mark::Proves, Mark::Proves);
     mark(hint.step.placements, Mark::Changes, Mark::Changes);
     mark(hint.step.eliminations, Mark::Changes, Mark::Removes);
+    // The step's own chain: nested chains and the contradiction that ends one
+    // are words, not arrows.
+    for (const engine::ChainLink& link : hint.step.links)
+        if (link.depth == 0 && !link.from.empty() && !link.to.empty())
+            marks.addArrow({link.from.front().cell, link.from.front().digit, link.to.front().cell,
+                            link.to.front().digit, link.strong});
     return marks;
+}
+
+std::string hintDetail(const Hint& hint) {
+    std::string detail;
+    if (hint.end == HintEnd::Step)
+        for (const std::string& line : engine::explainLinks(hint.step))
+            detail += (detail.empty() ? "" : "\n") + line;
+    return detail;
 }
 
 std::string pendingHintLine() {

@@ -15,6 +15,8 @@
 std::string hintLine(const Hint& hint);
 // A step's proof, what it places and what it removes; a duplicate's clashing cells.
 Highlights hintHighlights(const Hint& hint);
+// For a chain step, its reasoning one link a line (engine::explainLinks); "" else.
+std::string hintDetail(const Hint& hint);
 // Shown while the engine works on a board it takes long over.
 std::string pendingHintLine();
 

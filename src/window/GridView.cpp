@@ -161,7 +161,7 @@ private:
 } // namespace
 
 GridView::GridView(CellGrid& grid, Style style, QWidget* parent)
-    : QTableView(parent), model_(grid) {
+    : QTableView(parent), model_(grid), style_(style) {
     setModel(&model_);
     setItemDelegate(new CellDelegate(style, this));
     horizontalHeader()->hide();
@@ -230,6 +230,39 @@ void GridView::paintEvent(QPaintEvent* event) {
         const int y = rowViewportPosition(i) - 1;
         painter.drawLine(x, 0, x, viewport()->height());
         painter.drawLine(0, y, viewport()->width(), y);
+    }
+    if (style_ == Style::Candidates && marksFrom_)
+        for (const Arrow& arrow : marksFrom_->highlights().arrows())
+            paintArrow(painter, arrow);
+}
+
+QPointF GridView::candidateCentre(int cell, int digit) const {
+    const QRect rect = visualRect(model_.index(cell / CellGrid::Size, cell % CellGrid::Size));
+    return QRectF(digitPlace(rect, digit)).center();
+}
+
+// From candidate to candidate, stopping short of both so the digits stay
+// readable; a head at the end it points to.
+void GridView::paintArrow(QPainter& painter, const Arrow& arrow) const {
+    const QPointF from = candidateCentre(arrow.fromCell, arrow.fromDigit);
+    const QPointF to = candidateCentre(arrow.toCell, arrow.toDigit);
+    const QLineF whole(from, to);
+    const qreal gap = rowHeight(0) / 8.0;
+    if (whole.length() <= 2 * gap)
+        return;
+    const QLineF shaft(whole.pointAt(gap / whole.length()),
+                       whole.pointAt(1 - gap / whole.length()));
+    const QColor colour = markColour(Mark::Proves, palette()).darker(130);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 2, arrow.strong ? Qt::SolidLine : Qt::DashLine, Qt::RoundCap));
+    painter.drawLine(shaft);
+    QLineF head(shaft.p2(), shaft.p1());
+    head.setLength(gap);
+    painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap));
+    for (const qreal turn : {25.0, -25.0}) {
+        QLineF barb = head;
+        barb.setAngle(head.angle() + turn);
+        painter.drawLine(barb);
     }
 }
 

@@ -59,9 +59,12 @@ protected:
 
 private:
     void syncLayout();
+    QPointF candidateCentre(int cell, int digit) const;
+    void paintArrow(QPainter& painter, const Arrow& arrow) const;
     void showCurrent(int row, int col);
     void takeCurrent(const QModelIndex& current);
 
     GridModel model_;
+    Style style_;
     const StatusLine* marksFrom_ = nullptr;
 };

@@ -248,7 +248,8 @@ void MainWindow::bindLine(QLabel* label, StatusLine& line, std::initializer_list
         grid->showHighlightsOf(&line);
     line.onChanged = [label, &line, views] {
         label->setText(QString::fromStdString(line.text()));
-        label->setToolTip(label->text());
+        label->setToolTip(
+            QString::fromStdString(line.detail().empty() ? line.text() : line.detail()));
         for (GridView* grid : views)
             grid->viewport()->update();
     };
