@@ -25,10 +25,14 @@ QKeySequence ctrl(Qt::Key key) {
 
 const QKeySequence RepeatLevelKey = ctrl(Qt::Key_N);
 
+// The levels of "New ... Puzzle".
+constexpr Level MenuLevels[] = {Level::Easy, Level::Medium, Level::Hard, Level::Expert,
+                                Level::Extreme};
+
 // The action of "New ... Puzzle" for `level`.
 QString newPuzzleAction(Level level) {
-    const QString names[] = {"NewEasyPuzzle", "NewMediumPuzzle", "NewHardPuzzle",
-                             "NewExpertPuzzle"};
+    const QString names[] = {"NewEasyPuzzle", "NewMediumPuzzle", "NewHardPuzzle", "NewExpertPuzzle",
+                             "NewExtremePuzzle"};
     return names[static_cast<int>(level)];
 }
 
@@ -73,6 +77,7 @@ std::vector<MenuTable> MainWindow::menus() {
              {"New &Medium Puzzle", {}, KeyScope::Window, level(Level::Medium)},
              {"New &Hard Puzzle", {}, KeyScope::Window, level(Level::Hard)},
              {"New E&xpert Puzzle", {}, KeyScope::Window, level(Level::Expert)},
+             {"New Ex&treme Puzzle", {}, KeyScope::Window, level(Level::Extreme)},
              {},
              {"&Copy Puzzle", {ctrl(Qt::Key_C)}, KeyScope::Window, run(&MainWindow::copyPuzzle)},
              {"&Paste Puzzle", {ctrl(Qt::Key_V)}, KeyScope::Window, run(&MainWindow::pastePuzzle)},
@@ -157,7 +162,7 @@ void MainWindow::bindKeys() {
 void MainWindow::newPuzzle(Level level) {
     if (form_.makingPuzzle())
         return;
-    for (Level each : {Level::Easy, Level::Medium, Level::Hard, Level::Expert})
+    for (Level each : MenuLevels)
         findChild<QAction*>(newPuzzleAction(each))
             ->setShortcuts(each == level ? QList{RepeatLevelKey} : QList<QKeySequence>{});
     form_.askNewPuzzle(level);
@@ -165,7 +170,7 @@ void MainWindow::newPuzzle(Level level) {
 
 void MainWindow::showMaking() {
     const bool making = form_.makingPuzzle();
-    for (Level each : {Level::Easy, Level::Medium, Level::Hard, Level::Expert})
+    for (Level each : MenuLevels)
         findChild<QAction*>(newPuzzleAction(each))->setEnabled(!making);
     if (making)
         setCursor(Qt::BusyCursor);

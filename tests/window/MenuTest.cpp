@@ -128,7 +128,7 @@ TEST_F(MenuTest, ANewPuzzleOfEachLevelIsAtItsLevel) {
 // While a puzzle is made the window shows it is busy and takes no second
 // request; closing it then must neither crash nor wait for the puzzle.
 TEST_F(MenuTest, ClosingTheWindowWhileAPuzzleIsMadeEndsCleanly) {
-    trigger("NewExpertPuzzle");
+    trigger("NewExtremePuzzle");
     EXPECT_EQ(window.cursor().shape(), Qt::BusyCursor);
     for (const char* entry :
          {"NewEasyPuzzle", "NewMediumPuzzle", "NewHardPuzzle", "NewExpertPuzzle"})
