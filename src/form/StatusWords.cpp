@@ -93,7 +93,7 @@ std::string repeatsWords(const std::vector<EntryRepeat>& repeats) {
 }
 
 std::string levelWords(engine::Level level) {
-    return level == engine::Level::Beyond ? "beyond expert" : std::string(engine::levelName(level));
+    return level == engine::Level::Beyond ? "beyond extreme" : std::string(engine::levelName(level));
 }
 
 std::string verdictWords(const std::optional<EntryVerdict>& verdict) {
