@@ -41,26 +41,38 @@ std::string_view HistArray::at(int slot, int row, int col) const {
 }
 
 // Sizes the buffer once, then copies each text into place.
-void HistArray::record(int slot, const CellGrid& grid) {
+template <typename TextAt>
+void HistArray::store(int slot, TextAt textAt) {
     auto& board = physical(slot);
     if (!board)
         board = std::make_unique<Board>();
     std::size_t total = 0;
     for (int row = 0; row < CellGrid::Size; ++row)
         for (int col = 0; col < CellGrid::Size; ++col)
-            total += grid.text(row, col).size();
+            total += textAt(row, col).size();
     board->chars.resize(total);
     std::uint32_t end = 0;
     for (int row = 0; row < Dim; ++row) {
         for (int col = 0; col < Dim; ++col) {
             if (row < CellGrid::Size && col < CellGrid::Size) {
-                const std::string& text = grid.text(row, col);
+                const std::string_view text = textAt(row, col);
                 text.copy(board->chars.data() + end, text.size());
                 end += static_cast<std::uint32_t>(text.size());
             }
             board->end[row * Dim + col] = end;
         }
     }
+}
+
+void HistArray::record(int slot, const CellGrid& grid) {
+    store(slot, [&grid](int row, int col) { return std::string_view(grid.text(row, col)); });
+}
+
+void HistArray::recordTexts(int slot, const std::vector<std::string>& texts) {
+    store(slot, [&texts](int row, int col) {
+        const auto at = static_cast<std::size_t>(row * CellGrid::Size + col);
+        return at < texts.size() ? std::string_view(texts[at]) : std::string_view();
+    });
 }
 
 void HistArray::empty(int slot) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class HistArray {
 public:
@@ -22,6 +23,8 @@ public:
     // Copies the grid's 81 texts into rows and columns 0..8 of the slot; row 9
     // and column 9 read "".
     void record(int slot, const CellGrid& grid);
+    // The same from 81 texts row by row; a text missing reads "".
+    void recordTexts(int slot, const std::vector<std::string>& texts);
     // Every element of the slot reads "" again.
     void empty(int slot);
     // Slot k + 1 becomes slot k for every k; the last slot reads empty.
@@ -34,6 +37,8 @@ private:
         std::string chars;
     };
 
+    template <typename TextAt>
+    void store(int slot, TextAt textAt);
     int ring(int slot) const;
     std::unique_ptr<Board>& physical(int slot);
     const std::unique_ptr<Board>& physical(int slot) const;

@@ -41,6 +41,7 @@ void PlaySide::FILLARRAY() {
     HistGrid1.record(HistIdx, Grid1);
     HistGrid3.record(HistIdx, Grid3);
     labels_[checkedSlot(HistIdx)] = recordLabel_;
+    stamp(HistIdx);
     lastRecorded_ = std::max(lastRecorded_, HistIdx);
     historyChanged();
 }
@@ -54,6 +55,9 @@ void PlaySide::NextHistSlot() {
     HistGrid3.dropOldest();
     std::rotate(labels_.begin(), labels_.begin() + 1, labels_.end());
     labels_.back().clear();
+    std::rotate(stamps_.begin(), stamps_.begin() + 1, stamps_.end());
+    stamp(HistArray::Slots - 1);
+    ++dropped_;
 }
 
 const std::string& PlaySide::HistLabel(int slot) const {
@@ -62,18 +66,29 @@ const std::string& PlaySide::HistLabel(int slot) const {
 
 void PlaySide::labelSlot(std::string label) {
     labels_[checkedSlot(HistIdx)] = std::move(label);
+    stamp(HistIdx);
     historyChanged();
+}
+
+std::uint64_t PlaySide::slotStamp(int slot) const {
+    return stamps_[checkedSlot(slot)];
+}
+
+void PlaySide::stamp(int slot) {
+    stamps_[checkedSlot(slot)] = ++lastStamp_;
 }
 
 void PlaySide::emptySlot(int slot) {
     HistGrid1.empty(slot);
     HistGrid3.empty(slot);
     labels_[checkedSlot(slot)].clear();
+    stamp(slot);
 }
 
 void PlaySide::beginGame() {
     HistIdx = 0;
     lastRecorded_ = 0;
+    dropped_ = 0;
 }
 
 void PlaySide::historyChanged() {

@@ -10,6 +10,23 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// A game on the play side as it can be kept and put back: every slot recorded
+// since it began, with its label, and the grids as they stand.
+struct PlayRecord {
+    struct Slot {
+        std::vector<std::string> grid1; // 81 texts row by row
+        std::vector<std::string> grid3;
+        std::string label;
+    };
+    std::vector<Slot> recorded; // slots 0 .. the last recorded
+    std::vector<std::string> grid1;
+    std::vector<std::string> grid3;
+    std::vector<std::string> candidates; // CandArr, rows and columns 0..8
+    int histIdx = 0;
+    std::int64_t dropped = 0;
+};
 
 struct PlaySide {
     // Row 9 and column 9 never reach a grid.
@@ -51,6 +68,16 @@ struct PlaySide {
     void setRecordLabel(std::string label) { recordLabel_ = std::move(label); }
     // The highest slot recorded since the game on the play grid began, 0..500.
     std::int16_t lastRecorded() const { return lastRecorded_; }
+    // Changes with every record, label and emptying of slot `slot`; a stamp
+    // moves with its slot when the oldest is dropped.
+    std::uint64_t slotStamp(int slot) const;
+    // The slots dropped from the front of the history since the game began.
+    std::int64_t droppedOldest() const { return dropped_; }
+    // The game as it can be kept, and a kept game put back: its slots with
+    // their labels (the others emptied), the grids coloured from content,
+    // CandArr and HistIdx as they were.
+    PlayRecord record() const;
+    void restore(const PlayRecord& game);
     // Raised after HistIdx, a recorded slot or a label changed.
     std::function<void()> onHistoryChanged;
 
@@ -90,7 +117,12 @@ private:
     void beginGame();
     void historyChanged();
 
+    void stamp(int slot);
+
     std::array<std::string, HistArray::Slots> labels_;
+    std::array<std::uint64_t, HistArray::Slots> stamps_{};
+    std::uint64_t lastStamp_ = 0;
     std::int16_t lastRecorded_ = 0;
+    std::int64_t dropped_ = 0;
     std::string recordLabel_;
 };

@@ -6,6 +6,7 @@
 #include "controls/Runner.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 enum class MsgButtons { Ok, YesNo };
@@ -36,4 +37,7 @@ public:
     virtual void showTab(Page page) = 0;
     // Where engine work runs off the window's thread.
     virtual Runner& runner() = 0;
+    // Runs `call` on the window's thread once `delay` has passed, from the event
+    // loop; the caller makes sure what it calls is still there.
+    virtual void later(std::chrono::milliseconds delay, std::function<void()> call) = 0;
 };

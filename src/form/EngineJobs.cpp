@@ -26,6 +26,8 @@ void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool a
         return;
     if (apply && !solving_ && applyHint(play_, hint))
         play_.labelSlot(appliedHintLabel(hint));
+    if (hint.end == HintEnd::Step || hint.end == HintEnd::LostDigit)
+        ++hints_;
     PlayStatus.show(hintLine(hint), hintHighlights(hint), hintDetail(hint));
 }
 
@@ -68,7 +70,7 @@ void Frm_TaBrel::takeNewPuzzle(engine::Level level, const std::optional<engine::
     if (onMakingPuzzle)
         onMakingPuzzle();
     if (puzzle)
-        showNewPuzzle(engine::formatLine(*puzzle));
+        showNewPuzzle(engine::formatLine(*puzzle), level);
     else
         show(noNewPuzzleMessage(level, engine::GiveUpAfter.count()));
 }

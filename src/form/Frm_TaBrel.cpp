@@ -15,9 +15,12 @@ Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
     : shell_(shell), games_(std::move(programFolder)) {
     Text2.setText("0");
     analysis_.onPlaced = [this](std::string_view text) { entry_.Text1.setText(std::string(text)); };
+    play_.onHistoryChanged = [this] { historyChanged(); };
 }
 
+// What changed since the last write is kept before the form goes.
 Frm_TaBrel::~Frm_TaBrel() {
+    keepNow();
     for (const JobKind kind :
          {JobKind::Hint, JobKind::EntryCheck, JobKind::NewPuzzle, JobKind::Solution})
         shell_.runner().cancel(kind);
@@ -32,9 +35,11 @@ void Frm_TaBrel::Form_Load() {
     const StoreOpening opening = games_.open();
     showIfAny(openingMessage(opening, games_.file()));
     listGames();
+    openKeptGames(opening);
     entry_.EditorDetached = true;
     Command2_Click();
     checkEntry();
+    tellKeptGame();
 }
 
 void Frm_TaBrel::Command2_Click() {
@@ -142,8 +147,10 @@ void Frm_TaBrel::runAlone(Run run) {
         SolvingRun mark(solving_);
         run();
     }
-    if (waitingPuzzle_)
-        showNewPuzzle(*std::exchange(waitingPuzzle_, std::nullopt));
+    if (waitingPuzzle_) {
+        const auto [board, level] = *std::exchange(waitingPuzzle_, std::nullopt);
+        showNewPuzzle(board, level);
+    }
 }
 
 void Frm_TaBrel::Command1_Click() {
@@ -177,6 +184,7 @@ void Frm_TaBrel::sweepRun(std::string_view command, SweepOutcome (Analysis::*run
 void Frm_TaBrel::Cmd_findodd_Click() {
     runAlone([this] {
         autoPlayPasses_ = 0;
+        helped_ = true;
         StopFlag = false;
         SSTab2.tab = Page::Play;
         shell_.showTab(Page::Play);
@@ -197,6 +205,7 @@ void Frm_TaBrel::Command12_Click() {
 void Frm_TaBrel::Form_Unload() {
     unloading_ = true;
     Command12_Click();
+    keepNow();
 }
 
 void Frm_TaBrel::Command9_Click() {

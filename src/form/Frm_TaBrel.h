@@ -20,10 +20,13 @@
 #include "entry/EntryGrid.h"
 #include "form/Messages.h"
 #include "form/StatusWords.h"
+#include "store/KeptGames.h"
 #include "store/StoredGames.h"
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -113,9 +116,10 @@ public:
     // Raised when a puzzle starts or stops being made.
     std::function<void()> onMakingPuzzle;
     // Puts `board` (81 characters, "1"-"9" a given) on the play grid as a new
-    // puzzle (PlaySide::showNewPuzzle). During a run of "Update", "Clue" or "Auto
-    // Play" it stops the run and waits for its end.
-    void showNewPuzzle(std::string_view board);
+    // puzzle (PlaySide::showNewPuzzle), made at `level` when it was made for one.
+    // During a run of "Update", "Clue" or "Auto Play" it stops the run and waits
+    // for its end.
+    void showNewPuzzle(std::string_view board, std::optional<engine::Level> level = {});
     // A key typed on the focused play grid. "1"-"9" goes into Text2 and is put in
     // as by "Put In the Grid"; "0", space and Backspace put in an emptied Text2.
     // The board after the move is recorded in the next slot, so one "Revert"
@@ -170,9 +174,23 @@ public:
     // The digits the play grid allows in cell (row, col) that the player struck.
     DigitBits struckAt(int row, int col);
     // Raised after the history changed: the slot shown, a record or a label.
-    void onHistoryChanged(std::function<void()> changed) {
-        play_.onHistoryChanged = std::move(changed);
-    }
+    void onHistoryChanged(std::function<void()> changed) { historyListener_ = std::move(changed); }
+
+    // The game kept across closing (KeptGame.cpp). From its first change (a
+    // record in the history) the game on screen is kept in the game database, a
+    // change at a time; a new game replaces the kept one only at its own first
+    // change. "Continue Last Game": the kept game put back exactly, or a line
+    // saying there is none.
+    void continueLastGame();
+    // The clock: the time played on the game, counting while the window is
+    // active and the game is not solved.
+    void setWindowActive(bool active);
+    std::int64_t secondsPlayed();
+    bool gameSolved() const { return gameSolved_; }
+    // The games played, level by level; none without a game database.
+    std::vector<LevelRecord> statistics();
+    // Asks, then forgets every game played.
+    void resetStatistics();
 
     // "Hint", or with `apply` "Apply Hint": the engine's next step for the board
     // shown (answerHint, off the window's thread) in PlayStatus, with `apply` and
@@ -198,8 +216,23 @@ private:
     // Works out the solution of the givens off the window's thread, unless known
     // or asked for already.
     void askSolution();
-    void takeSolution(const engine::SolveResult& solved);
+    void takeSolution(const engine::SolveResult& solved, engine::Level level);
     void boardChanged();
+    void historyChanged();
+    // Keeping the game: opened at start-up, begun at a game's first change,
+    // written a short while after each change so a burst costs one write.
+    void openKeptGames(const StoreOpening& opening);
+    void tellKeptGame();
+    void stopKeeping(const std::string& reason);
+    void resetGame();
+    void stopClock();
+    void firstChange();
+    void keepSoon();
+    void keepNow();
+    KeptGame keptState();
+    std::string levelWord() const;
+    // The game on screen is complete and agrees with the solution of its givens.
+    void checkSolved();
     void goBackToLastCorrect();
     // "Update" or "Clue": the run, its slot's label, and a roll-back told in PlayStatus.
     void sweepRun(std::string_view command, SweepOutcome (Analysis::*run)(RunHost&));
@@ -235,9 +268,27 @@ private:
     bool solutionAsked_ = false;
     bool backWhenSolved_ = false;          // "Back to Last Correct Board" waits for the solution
     std::optional<MistakeMarks> mistakes_; // none when the board changed since
+    std::function<void()> historyListener_;
+    std::optional<KeptGames> kept_; // none without a file that can keep games
+    std::string cannotKeep_;        // why not, when there is a file
+    bool gameChanged_ = false;      // the game on screen had its first change
+    bool keepPending_ = false;
+    std::array<std::uint64_t, HistArray::Slots> keptStamps_{};
+    std::int64_t keptDropped_ = 0;
+    std::int64_t record_ = 0; // its row of the games played; 0 for none
+    std::optional<engine::Level> gameLevel_;
+    int hints_ = 0;
+    bool helped_ = false; // "Auto Play" ran in this game
+    bool gameSolved_ = false;
+    bool windowActive_ = true;
+    std::int64_t playedBefore_ = 0; // seconds, up to activeSince_
+    std::optional<std::chrono::system_clock::time_point> activeSince_;
+    // Calls asked for later check it: the form may have gone by then.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::optional<std::array<DigitBits, CellGrid::Size * CellGrid::Size>> struck_; // likewise
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
     bool unloading_ = false;
     int autoPlayPasses_ = 0;
-    std::optional<std::string> waitingPuzzle_; // shown when the run ends
+    // Shown when the run ends, with its level.
+    std::optional<std::pair<std::string, std::optional<engine::Level>>> waitingPuzzle_;
 };

@@ -93,6 +93,11 @@ std::optional<Message> saveMessage(const StoreChange& change, const std::string&
     return reloadMessage(change, file);
 }
 
+Message resetStatisticsQuestion() {
+    return {"Forget every game played? The statistics start again from nothing.", MsgButtons::YesNo,
+            MsgIcon::Question, "Statistics"};
+}
+
 Message deleteQuestion(const std::string& id) {
     return {"Are you sure to Delete Game " + id, MsgButtons::YesNo, MsgIcon::Question,
             ProgramTitle};

@@ -31,6 +31,8 @@ std::optional<Message> openingMessage(const StoreOpening& opening, const std::st
 std::optional<Message> saveMessage(const StoreChange& change, const std::string& file);
 // The question "Delete Game" asks about game `id`.
 Message deleteQuestion(const std::string& id);
+// The question "Reset" of the statistics asks.
+Message resetStatisticsQuestion();
 // What "Delete Game" tells after a Yes; none when the game was deleted and the
 // list reloaded.
 std::optional<Message> deleteMessage(const StoreChange& change, const std::string& id,

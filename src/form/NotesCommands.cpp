@@ -3,6 +3,7 @@
 #include "controls/BoardText.h"
 #include "engine/Grid.h"
 #include "engine/PuzzleText.h"
+#include "engine/Rating.h"
 #include "form/Frm_TaBrel.h"
 
 namespace {
@@ -63,28 +64,34 @@ void Frm_TaBrel::showHistorySlot(int slot) {
 void Frm_TaBrel::beginGame() {
     givens_ = boardOf(play_.Grid3);
     play_.labelSlot("Start");
-    shell_.runner().cancel(JobKind::Solution);
-    solved_.reset();
-    solutionAsked_ = false;
-    backWhenSolved_ = false;
-    boardChanged();
+    resetGame();
     if (showMistakes_)
         askSolution();
 }
 
+// The solution of the givens and, with one, their rating: the level of a game
+// that did not come with one.
 void Frm_TaBrel::askSolution() {
     if (solved_ || solutionAsked_)
         return;
     solutionAsked_ = true;
-    startJob<engine::SolveResult>(
+    using Verdict = std::pair<engine::SolveResult, engine::Level>;
+    startJob<Verdict>(
         shell_.runner(), JobKind::Solution,
-        [givens = givens_](const std::atomic<bool>&) { return engine::solve(givens); },
-        [this](const engine::SolveResult& solved) { takeSolution(solved); });
+        [givens = givens_](const std::atomic<bool>&) {
+            const engine::SolveResult solved = engine::solve(givens);
+            return Verdict{solved, solved.solutions == 1 ? engine::rate(givens, true).level
+                                                         : engine::Level::Beyond};
+        },
+        [this](const Verdict& verdict) { takeSolution(verdict.first, verdict.second); });
 }
 
-void Frm_TaBrel::takeSolution(const engine::SolveResult& solved) {
+void Frm_TaBrel::takeSolution(const engine::SolveResult& solved, engine::Level level) {
     solved_ = solved;
+    if (!gameLevel_)
+        gameLevel_ = level;
     boardChanged();
+    checkSolved();
     if (std::exchange(backWhenSolved_, false))
         goBackToLastCorrect();
 }
@@ -107,6 +114,10 @@ DigitBits Frm_TaBrel::struckAt(int row, int col) {
 void Frm_TaBrel::boardChanged() {
     mistakes_.reset();
     struck_.reset();
+    if (gameChanged_) {
+        keepSoon();
+        checkSolved();
+    }
     if (showMistakes_ && onMistakesChanged)
         onMistakesChanged();
 }

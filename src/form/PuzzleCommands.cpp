@@ -6,14 +6,15 @@
 #include "form/Frm_TaBrel.h"
 #include "form/PuzzleFile.h"
 
-void Frm_TaBrel::showNewPuzzle(std::string_view board) {
+void Frm_TaBrel::showNewPuzzle(std::string_view board, std::optional<engine::Level> level) {
     if (solving_) {
-        waitingPuzzle_ = std::string(board);
+        waitingPuzzle_.emplace(std::string(board), level);
         StopFlag = true;
         return;
     }
     leaveEditorAfterLoading(play_.showNewPuzzle(board));
     beginGame();
+    gameLevel_ = level;
 }
 
 void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {

@@ -93,7 +93,8 @@ std::string repeatsWords(const std::vector<EntryRepeat>& repeats) {
 }
 
 std::string levelWords(engine::Level level) {
-    return level == engine::Level::Beyond ? "beyond extreme" : std::string(engine::levelName(level));
+    return level == engine::Level::Beyond ? "beyond extreme"
+                                          : std::string(engine::levelName(level));
 }
 
 std::string verdictWords(const std::optional<EntryVerdict>& verdict) {
@@ -227,4 +228,31 @@ std::string backToCorrectLine(const BackToCorrect& back) {
         return "Went back to the last correct board, the one this step recorded.";
     return "Went back " + std::to_string(back.steps) + (back.steps == 1 ? " step" : " steps") +
            " to the last correct board.";
+}
+
+std::string playedTime(std::int64_t seconds) {
+    const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    if (seconds >= 3600)
+        return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" +
+               two(seconds % 60);
+    return std::to_string(seconds / 60) + ":" + two(seconds % 60);
+}
+
+std::string solvedLine(std::int64_t seconds, int hints) {
+    const std::string with = hints == 0   ? ""
+                             : hints == 1 ? " with 1 hint"
+                                          : " with " + std::to_string(hints) + " hints";
+    return "Solved in " + playedTime(seconds) + with + ".";
+}
+
+std::string keptGameLine() {
+    return "Your last game is kept: Game, Continue Last Game (Ctrl+R).";
+}
+
+std::string noKeptGameLine() {
+    return "No game is kept yet: a game is kept from its first move.";
+}
+
+std::string cannotKeepLine(const std::string& reason) {
+    return "Games in progress cannot be kept: " + reason;
 }

@@ -47,3 +47,14 @@ struct BackToCorrect {
     int steps = 0; // WentBack: slots gone back, 0 when the slot shown recorded a correct board
 };
 std::string backToCorrectLine(const BackToCorrect& back);
+
+// "12:34", or past an hour "1:02:03".
+std::string playedTime(std::int64_t seconds);
+// "Solved in 12:34 with 3 hints." / "Solved in 12:34."
+std::string solvedLine(std::int64_t seconds, int hints);
+// At start-up, when a game is kept.
+std::string keptGameLine();
+// "Continue Last Game" with none kept.
+std::string noKeptGameLine();
+// Said once, when the game database cannot keep games: `reason` says why.
+std::string cannotKeepLine(const std::string& reason);

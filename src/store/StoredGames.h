@@ -58,6 +58,8 @@ public:
     std::vector<GameEntry> entries() const;
     // The file's full name.
     std::string file() const;
+    // There is a file for stored games at all.
+    bool hasFolder() const { return !folder_.empty(); }
 
     // Stores board text `d1` dated `when` (local time), then reloads the games.
     StoreChange save(std::string_view d1, std::chrono::system_clock::time_point when);

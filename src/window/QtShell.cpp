@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QTimer>
 
 void QtShell::attach(QWidget* window, QTabWidget* tabs) {
     window_ = window;
@@ -40,6 +41,11 @@ void QtShell::beep() {
 void QtShell::showTab(Page page) {
     if (tabs_)
         tabs_->setCurrentIndex(static_cast<int>(page));
+}
+
+// Timed on the runner, so nothing fires once the shell has gone.
+void QtShell::later(std::chrono::milliseconds delay, std::function<void()> call) {
+    QTimer::singleShot(delay, &runner_, std::move(call));
 }
 
 std::chrono::system_clock::time_point QtShell::now() {

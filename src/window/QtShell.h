@@ -18,6 +18,7 @@ public:
     void beep() override;
     void showTab(Page page) override;
     Runner& runner() override { return runner_; }
+    void later(std::chrono::milliseconds delay, std::function<void()> call) override;
     std::chrono::system_clock::time_point now() override;
 
 protected:

@@ -130,7 +130,16 @@ public:
     void showTab(Page page) override { tabsShown.push_back(page); }
     Runner& runner() override { return jobs; }
     std::chrono::system_clock::time_point now() override { return clock; }
+    void later(std::chrono::milliseconds, std::function<void()> call) override {
+        timers_.push_back(std::move(call));
+    }
+    // Runs every call asked for later, as if their time had come.
+    void fireTimers() {
+        while (!timers_.empty())
+            popFront(timers_)();
+    }
 
 private:
     std::deque<std::function<void()>> yieldActions_;
+    std::deque<std::function<void()>> timers_;
 };
