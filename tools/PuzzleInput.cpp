@@ -7,14 +7,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace tool {
 
 namespace {
-
-void complain(const std::string& message) {
-    std::fprintf(stderr, "tabrel-puzzle: %s\n", message.c_str());
-}
 
 // Runs `action` on each puzzle line of `text`; false when some line was bad.
 bool runLines(std::string_view text, PuzzleAction action, std::string& out) {
@@ -31,12 +28,6 @@ bool runLines(std::string_view text, PuzzleAction action, std::string& out) {
 }
 
 } // namespace
-
-int usageError(std::string_view problem) {
-    std::fprintf(stderr, "tabrel-puzzle: %.*s (see tabrel-puzzle --help)\n",
-                 static_cast<int>(problem.size()), problem.data());
-    return UsageError;
-}
 
 int withOutputWritten(int status) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
@@ -55,7 +46,7 @@ int forEachPuzzle(std::string_view command, Arguments arguments, PuzzleAction ac
             return usageError(std::string(command) + " takes one FILE at most");
         file = argument;
     }
-    const auto text = readInput("tabrel-puzzle", file);
+    const auto text = readInput(ProgramName, file);
     if (!text)
         return BadInput;
     std::string out;

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+const char* const tool::ProgramName = "tabrel-puzzle";
+
 namespace {
 
 constexpr const char* Help =

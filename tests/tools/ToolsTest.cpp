@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <regex>
+#include <sstream>
 
 namespace {
 
@@ -46,6 +47,11 @@ TEST(Tools, TellEachMisuseOnStandardErrorAndByTheirStatus) {
         {"SolveUnknownOption", TABREL_SOLVE, "--fast", 2, "unknown option '--fast'"},
         {"SolveTwoFiles", TABREL_SOLVE, "a b", 2, "only one FILE may be given"},
         {"SolveFolder", TABREL_SOLVE, "/", 1, "tabrel-solve: cannot read /: Is a directory"},
+        {"PrintPerPage", TABREL_PRINT, "--per-page 3 --level easy a.pdf", 2,
+         "tabrel-print: --per-page is 1, 2, 4 or 6, not '3' (see tabrel-print --help)"},
+        {"PrintNoOut", TABREL_PRINT, "--level easy", 2, "with --level give OUT.pdf alone"},
+        {"PrintUnwritable", TABREL_PRINT, "--level easy --seed 1 /no/such/a.pdf", 1,
+         "tabrel-print: cannot write /no/such/a.pdf"},
     };
     for (const Misuse& misuse : misuses) {
         SCOPED_TRACE(misuse.name);
@@ -88,6 +94,8 @@ TEST(Tools, EachCommandPrintsItsLinesAndStatus) {
          "1 puzzles, 1 solved, [0-9]+\\.[0-9]{3} s\n"},
         {"help", TABREL_PUZZLE, "count --help", "", 0,
          literal("usage: tabrel-puzzle count [FILE]") + "[\\s\\S]*Exit status[\\s\\S]*", ""},
+        {"print", TABREL_PRINT, "/dev/stdin a.pdf", repeat + "\n" + Medium, 1, "",
+         "tabrel-print: line 1: the puzzle has no solution\n"},
     };
     for (const Command& command : commands) {
         SCOPED_TRACE(command.name);
@@ -106,6 +114,46 @@ TEST(Tools, TheSeedGenerateTellsMakesTheSameRunAgain) {
         std::regex_match(fresh.err, seed, std::regex("tabrel-puzzle: generate: seed ([0-9]+)\n")));
     const std::string again = "generate --level medium --count 2 --seed " + seed[1].str();
     EXPECT_EQ(runTool(TABREL_PUZZLE, again, "").out, fresh.out);
+}
+
+// The printed text holds each puzzle's givens in reading order, each solution
+// asked for and each caption, on as many pages as they fill.
+struct Printout {
+    const char* name;
+    std::string arguments, input;
+    int pages;
+    std::string words; // each found in the text, blanks and a board's dots left out
+};
+
+TEST(Tools, PrintWritesEachPuzzleAsTextOnItsPagesAndTheSolutionsAfter) {
+    const std::string pdf = ::testing::TempDir() + "tabrel-print-test.pdf";
+    const std::string seeded = "--level hard --count 7 --seed 3";
+    const std::string hard = runTool(TABREL_PUZZLE, "generate " + seeded, "").out;
+    const std::string easy(EasyPuzzle.puzzle), builtIn(BuiltInBoard);
+    const Printout printouts[] = {
+        {"file", "--per-page 2 /dev/stdin", easy + "\n#\n" + Medium + "\n" + builtIn, 2,
+         easy + " " + Medium + " " + builtIn + " 1·Easy 2·Medium"},
+        {"solutions", "--solutions /dev/stdin", easy + "\n" + Medium, 3,
+         easy + " " + Medium + " " + std::string(EasyPuzzle.solution) + " " +
+             std::string(MediumPuzzle.solution)},
+        {"level", "--per-page 6 --solutions " + seeded, "", 3,
+         runTool(TABREL_PUZZLE, "count", hard).out + " 7·Hard"},
+    };
+    for (const Printout& printout : printouts) {
+        SCOPED_TRACE(printout.name);
+        ASSERT_EQ(runTool(TABREL_PRINT, printout.arguments + " " + pdf, printout.input).status, 0);
+        EXPECT_TRUE(
+            std::regex_search(runTool("pdfinfo", pdf, "").out,
+                              std::regex("Pages: +" + std::to_string(printout.pages) + "\n")));
+        std::string text = runTool("pdftotext", "-raw " + pdf + " -", "").out;
+        std::erase_if(text, [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+        std::istringstream words(printout.words);
+        for (std::string word; words >> word;) {
+            std::erase(word, '.');
+            EXPECT_NE(text.find(word), std::string::npos) << word;
+        }
+    }
+    std::remove(pdf.c_str());
 }
 
 } // namespace
