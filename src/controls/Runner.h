@@ -9,8 +9,8 @@
 #include <optional>
 
 // Each kind has its own lane: at most one job of it runs, and one waits.
-enum class JobKind : std::uint8_t { Hint, EntryCheck, NewPuzzle, Solution };
-inline constexpr int JobKinds = 4;
+enum class JobKind : std::uint8_t { Hint, EntryCheck, NewPuzzle, Solution, PuzzlesToPrint };
+inline constexpr int JobKinds = 5;
 
 class Runner {
 public:

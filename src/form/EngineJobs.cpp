@@ -62,6 +62,27 @@ void Frm_TaBrel::askNewPuzzle(engine::Level level) {
         onMakingPuzzle();
 }
 
+void Frm_TaBrel::makePuzzles(engine::Level level, int count,
+                             std::function<void(const std::vector<engine::Board>&)> take) {
+    const auto seed = static_cast<std::uint64_t>(shell_.now().time_since_epoch().count());
+    using Made = std::vector<engine::Board>;
+    startJob<Made>(
+        shell_.runner(), JobKind::PuzzlesToPrint,
+        [level, count, seed](const std::atomic<bool>& cancelled) {
+            engine::Random random(seed);
+            Made puzzles;
+            while (static_cast<int>(puzzles.size()) < count && !cancelled) {
+                const auto puzzle =
+                    engine::puzzleAtLevel(random, level, engine::Symmetry::Rotate180, cancelled);
+                if (!puzzle)
+                    break;
+                puzzles.push_back(*puzzle);
+            }
+            return puzzles;
+        },
+        std::move(take));
+}
+
 bool Frm_TaBrel::makingPuzzle() const {
     return shell_.runner().busy(JobKind::NewPuzzle);
 }

@@ -21,8 +21,8 @@ Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
 // What changed since the last write is kept before the form goes.
 Frm_TaBrel::~Frm_TaBrel() {
     keepNow();
-    for (const JobKind kind :
-         {JobKind::Hint, JobKind::EntryCheck, JobKind::NewPuzzle, JobKind::Solution})
+    for (const JobKind kind : {JobKind::Hint, JobKind::EntryCheck, JobKind::NewPuzzle,
+                               JobKind::Solution, JobKind::PuzzlesToPrint})
         shell_.runner().cancel(kind);
 }
 

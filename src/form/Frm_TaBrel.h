@@ -115,6 +115,14 @@ public:
     bool makingPuzzle() const;
     // Raised when a puzzle starts or stops being made.
     std::function<void()> onMakingPuzzle;
+    // "Print Puzzles…": the game's givens and its level, when it has one.
+    const engine::Board& givens() const { return givens_; }
+    std::optional<engine::Level> gameLevel() const { return gameLevel_; }
+    // `count` new puzzles of `level` made off the window's thread (as the menu
+    // makes one), handed to `take` on the window's thread, fewer if the making
+    // gave up; a new request replaces one not begun.
+    void makePuzzles(engine::Level level, int count,
+                     std::function<void(const std::vector<engine::Board>&)> take);
     // Puts `board` (81 characters, "1"-"9" a given) on the play grid as a new
     // puzzle (PlaySide::showNewPuzzle), made at `level` when it was made for one.
     // During a run of "Update", "Clue" or "Auto Play" it stops the run and waits

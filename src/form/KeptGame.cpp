@@ -258,6 +258,8 @@ void Frm_TaBrel::checkSolved() {
 }
 
 std::vector<LevelRecord> Frm_TaBrel::statistics() {
+    if (keepPending_)
+        keepNow();
     try {
         return kept_ ? kept_->records(RecordLevels, OtherLevel, gameSolved_ ? 0 : record_)
                      : std::vector<LevelRecord>{};
@@ -271,9 +273,7 @@ void Frm_TaBrel::resetStatistics() {
         return;
     try {
         kept_->resetRecords();
-        if (gameChanged_ && !gameSolved_)
-            record_ = kept_->beginRecord(levelWord(), shell_.now());
-        keepNow();
+        record_ = 0;
     } catch (const StoreError& error) {
         stopKeeping(error.what());
     }

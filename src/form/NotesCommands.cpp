@@ -90,6 +90,8 @@ void Frm_TaBrel::takeSolution(const engine::SolveResult& solved, engine::Level l
     solved_ = solved;
     if (!gameLevel_)
         gameLevel_ = level;
+    if (gameChanged_)
+        keepSoon();
     boardChanged();
     checkSolved();
     if (std::exchange(backWhenSolved_, false))

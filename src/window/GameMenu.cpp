@@ -42,6 +42,7 @@ QAction* commandAction(const Command& command, const KeyTargets& targets) {
     placeKeys(action, command.scope, targets);
     if (command.toggled) {
         action->setCheckable(true);
+        action->setChecked(command.checked);
         QObject::connect(action, &QAction::toggled, targets.window, command.toggled);
     } else {
         QObject::connect(action, &QAction::triggered, targets.window, command.run);

@@ -37,6 +37,7 @@ struct Command {
     std::function<void()> run;
     // Set for a check item: called with its new state when it is toggled.
     std::function<void(bool checked)> toggled{};
+    bool checked = false; // a check item's state at first
 };
 
 struct MenuTable {

@@ -91,6 +91,7 @@ MainWindow::MainWindow(QtShell& shell, const QString& programFolder, const QStri
     setCentralWidget(central);
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
     addDockWidget(Qt::RightDockWidgetArea, buildHistory());
+    buildStatusBar();
     bindKeys();
     bindNotes();
 
@@ -108,6 +109,13 @@ MainWindow::~MainWindow() {
     delete takeCentralWidget();
     for (QObject* child : children())
         child->disconnect(this);
+}
+
+// The clock counts only while the player can see the game.
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        form_.setWindowActive(isActiveWindow());
 }
 
 // A run of "Auto Play" holds the event loop through its yields; closing the

@@ -47,6 +47,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildPlayPage();
@@ -68,6 +69,8 @@ private:
     void pastePuzzle();
     void importPuzzles();
     void exportPuzzles();
+    void printPuzzles();
+    void showStatistics();
 
     // The player's own game (PlayerViews.cpp): candidates struck by key and
     // click and drawn faint, the mistakes marked and counted in the status bar,
@@ -78,6 +81,8 @@ private:
     void showHistory();
     void showMistakes();
     void rememberChecks();
+    // The status bar: the mistakes line and the clock of the time played.
+    void buildStatusBar();
 
     QtShell& shell_;
     Frm_TaBrel form_;
@@ -94,6 +99,7 @@ private:
     QLabel* playLine_ = nullptr;  // under the play grid: hints and roll-backs
     QLabel* entryLine_ = nullptr; // under the entry grid: the live check
     QLabel* mistakesLine_ = nullptr;
+    QLabel* clock_ = nullptr;
     QDockWidget* historyDock_ = nullptr;
     QListWidget* history_ = nullptr;
     std::unique_ptr<QSettings> settings_;

@@ -2,6 +2,7 @@
 // by click and drawn faint, mistakes edged on the grids and counted in the
 // status bar, the history beside the grids, and the menus' check items
 // remembered between runs.
+#include "form/StatusWords.h"
 #include "window/GridView.h"
 #include "window/MainWindow.h"
 
@@ -43,10 +44,6 @@ void MainWindow::bindNotes() {
             return grid == Grid1 ? marks.candidates[cell] : marks.play[cell];
         };
     }
-    mistakesLine_ = new QLabel;
-    mistakesLine_->setObjectName("MistakesLine");
-    mistakesLine_->setAccessibleName("Mistakes");
-    statusBar()->addWidget(mistakesLine_);
     form_.onMistakesChanged = [this] { showMistakes(); };
     showMistakes();
 }
@@ -58,6 +55,24 @@ bool MainWindow::toggleByKey(const QKeyEvent& event, const CellGrid& grid) {
         return false;
     form_.toggleCandidate(grid.row(), grid.col(), event.key() - Qt::Key_0);
     return true;
+}
+
+void MainWindow::buildStatusBar() {
+    mistakesLine_ = new QLabel;
+    mistakesLine_->setObjectName("MistakesLine");
+    mistakesLine_->setAccessibleName("Mistakes");
+    statusBar()->addWidget(mistakesLine_);
+    clock_ = new QLabel;
+    clock_->setObjectName("Clock");
+    clock_->setAccessibleName("Time played");
+    statusBar()->addPermanentWidget(clock_);
+    auto* tick = new QTimer(this);
+    const auto showTime = [this] {
+        clock_->setText(QString::fromStdString(playedTime(form_.secondsPlayed())));
+    };
+    connect(tick, &QTimer::timeout, this, showTime);
+    tick->start(1000);
+    showTime();
 }
 
 void MainWindow::showMistakes() {

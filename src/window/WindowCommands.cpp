@@ -4,6 +4,8 @@
 #include "entry/KeyCodes.h"
 #include "window/GridView.h"
 #include "window/MainWindow.h"
+#include "window/PrintDialog.h"
+#include "window/StatisticsDialog.h"
 
 #include <QClipboard>
 #include <QDockWidget>
@@ -11,6 +13,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -78,12 +81,19 @@ std::vector<MenuTable> MainWindow::menus() {
              {"New &Hard Puzzle", {}, KeyScope::Window, level(Level::Hard)},
              {"New E&xpert Puzzle", {}, KeyScope::Window, level(Level::Expert)},
              {"New Ex&treme Puzzle", {}, KeyScope::Window, level(Level::Extreme)},
+             {"Contin&ue Last Game",
+              {ctrl(Qt::Key_R)},
+              KeyScope::Window,
+              [this] { form_.continueLastGame(); }},
              {},
              {"&Copy Puzzle", {ctrl(Qt::Key_C)}, KeyScope::Window, run(&MainWindow::copyPuzzle)},
              {"&Paste Puzzle", {ctrl(Qt::Key_V)}, KeyScope::Window, run(&MainWindow::pastePuzzle)},
              {},
              {"&Import Puzzles…", {}, KeyScope::Window, run(&MainWindow::importPuzzles)},
              {"Expo&rt Puzzles…", {}, KeyScope::Window, run(&MainWindow::exportPuzzles)},
+             {"Pri&nt Puzzles…", {}, KeyScope::Window, run(&MainWindow::printPuzzles)},
+             {},
+             {"&Statistics…", {}, KeyScope::Window, run(&MainWindow::showStatistics)},
              {},
              {"&Quit", {ctrl(Qt::Key_Q)}, KeyScope::Window, [this] { close(); }},
          }},
@@ -117,6 +127,12 @@ std::vector<MenuTable> MainWindow::menus() {
               KeyScope::Window,
               {},
               [this](bool on) { historyDock_->setVisible(on); }},
+             {"&Clock",
+              {},
+              KeyScope::Window,
+              {},
+              [this](bool on) { clock_->setVisible(on); },
+              true},
          }},
         {"&Help",
          {
@@ -176,6 +192,16 @@ void MainWindow::showMaking() {
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
+}
+
+void MainWindow::printPuzzles() {
+    PrintDialog dialog(form_, this);
+    dialog.exec();
+}
+
+void MainWindow::showStatistics() {
+    StatisticsDialog dialog(form_, this);
+    dialog.exec();
 }
 
 void MainWindow::copyPuzzle() {

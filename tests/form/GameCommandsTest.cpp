@@ -149,10 +149,12 @@ TEST_F(GameCommands, AReadOnlyFileIsRestoredFromAndRefusesSaveAndDeleteWithTheir
             alone.messages.answerNext(answer);
         Frm_TaBrel start{alone, folder.path()};
         start.Form_Load();
+        std::string seen = start.controls().PlayStatus.text() + "\n";
+        int key = '4'; // a first change, with nothing to keep it in
+        start.Grid3_KeyPress(key);
         start.Command6_Click();
-        std::string seen = boardOf(start.controls().Grid3) + " " +
-                           std::to_string(start.controls().DataCombo1.entries().size()) +
-                           " listed\n";
+        seen += boardOf(start.controls().Grid3) + " " +
+                std::to_string(start.controls().DataCombo1.entries().size()) + " listed\n";
         start.Command5_Click();
         start.Command10_Click();
         for (const std::string& text : alone.messages.texts())
@@ -161,7 +163,8 @@ TEST_F(GameCommands, AReadOnlyFileIsRestoredFromAndRefusesSaveAndDeleteWithTheir
     });
     std::filesystem::permissions(folder.path(), std::filesystem::perms(0755));
     const std::string name = "\"" + file().string() + "\"";
-    EXPECT_EQ(seen, std::string(81, '2') + " 2 listed\n" + "The stored games in " + name +
+    EXPECT_EQ(seen, "Games in progress cannot be kept: the game database is read-only.\n" +
+                        std::string(81, '2') + " 2 listed\n" + "The stored games in " + name +
                         " are read-only: games can be restored, but not saved or deleted.\n" +
                         "The game was not stored in " + name + ": the file is read-only.\n" +
                         "Are you sure to Delete Game 2\n" + "Game 2 was not deleted from " + name +

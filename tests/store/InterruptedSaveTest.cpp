@@ -1,5 +1,7 @@
-// Saves cut off by the process being killed: the file stays whole, and every save
-// that was reported committed is in it.
+// Saves cut off by the process being killed: the file stays whole, every save
+// that was reported committed is in it, and the kept game is as one of its
+// writes left it.
+#include "store/KeptGames.h"
 #include "store/StoredGames.h"
 #include "support/TempFolder.h"
 
@@ -14,13 +16,32 @@ namespace {
 
 constexpr int Kills = 60;
 
-// Saves in a loop until killed, writing each saved game's id down `report` once
-// its transaction has committed. Never returns.
+// A kept game whose last slot is slot `last`, each slot labelled with its seq.
+KeptGame keptUpTo(int last) {
+    KeptGame game;
+    game.lastRecorded = game.histIdx = last;
+    game.grid3 = packTexts(std::vector<std::string>(81, std::to_string(last)));
+    return game;
+}
+
+// Saves in a loop until killed, each game stored and a slot added to the kept
+// game, writing each saved game's id down `report` once both transactions have
+// committed. Never returns.
 [[noreturn]] void saveUntilKilled(const std::filesystem::path& folder, int report) {
     StoredGames games(folder);
     if (games.open().state != StoreOpening::State::Usable)
         _exit(2);
+    KeptGames kept(folder / GameStoreFileName);
+    const std::optional<KeptGame> before = kept.load();
+    const int first = before ? before->lastRecorded + 1 : 0;
+    if (!before) {
+        KeptGame start = keptUpTo(0);
+        start.history = {{0, "", "", "0"}};
+        kept.replace(start);
+    }
     for (std::int64_t n = 0;; ++n) {
+        const int last = first + static_cast<int>(n);
+        kept.update(keptUpTo(last), {{last, "", "", std::to_string(last)}});
         const std::string board = std::to_string(n) + std::string(80, '5');
         if (games.save(board.substr(0, 81), std::chrono::system_clock::now()).state !=
             StoreChange::State::Done)
@@ -80,6 +101,12 @@ TEST(InterruptedSave, AKilledSaveLeavesAWholeFileWithEveryCommittedGame) {
     }
     for (Bookmark id : committed)
         EXPECT_TRUE(stored.count(id)) << "committed game " << id << " is gone";
+    const std::optional<KeptGame> game = KeptGames(folder.path() / GameStoreFileName).load();
+    ASSERT_TRUE(game);
+    ASSERT_EQ(std::ssize(game->history), game->lastRecorded + 1) << "a slot per write, no more";
+    for (const KeptSlot& slot : game->history)
+        EXPECT_EQ(slot.label, std::to_string(slot.seq));
+    EXPECT_EQ(unpackTexts(game->grid3).front(), std::to_string(game->lastRecorded));
 }
 
 } // namespace

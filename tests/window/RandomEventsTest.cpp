@@ -45,7 +45,9 @@ const char* const Actions[] = {"NewEasyPuzzle",
                                "RemoveCandidatesWhenPlacing",
                                "ShowMistakes",
                                "BacktoLastCorrectBoard",
-                               "History"};
+                               "History",
+                               "Clock",
+                               "ContinueLastGame"};
 const char* const Clipboard[] = {
     "", "not a puzzle",
     "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......",
@@ -230,11 +232,26 @@ TEST_P(RandomEvents, TheWindowLivesAndShowsTheFormsStateThroughout) {
         QCoreApplication::processEvents();
         if (events / CheckEvery > checked || events >= Events) {
             checked = events / CheckEvery;
+            // An answer that came in the last pass asks for a repaint of the history.
+            QCoreApplication::processEvents();
             ASSERT_EQ(difference(), "") << "after event " << events << ", " << last;
         }
     }
     EXPECT_TRUE(window.isVisible());
     click("Command9"); // the program still answers
+
+    // Closed and started again, the game on screen comes back.
+    const std::string board = shown("Grid3");
+    const bool changed = window.form().play().lastRecorded() > 0;
+    window.close();
+    ScriptedQtShell nextShell;
+    nextShell.answerEveryBox = shell.answerEveryBox;
+    MainWindow next{nextShell, QString::fromStdString(folder.path().string()),
+                    inFolder("settings.ini")};
+    next.form().continueLastGame();
+    if (changed) {
+        EXPECT_EQ(boardOf(next.form().controls().Grid3), board);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomEvents, ::testing::Range(1u, 6u),

@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 #include "window/GridView.h"
 #include "window/MainWindow.h"
+#include "window/PrintDialog.h"
 
 #include <QApplication>
 #include <QTabBar>
@@ -31,6 +32,9 @@ public:
         if (everyYield)
             everyYield();
     }
+    // A clock that moves only when the test moves it.
+    std::chrono::system_clock::time_point clock{std::chrono::seconds(1'800'000'000)};
+    std::chrono::system_clock::time_point now() override { return clock; }
 };
 
 class WindowTest : public ::testing::Test {
