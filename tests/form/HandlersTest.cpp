@@ -65,12 +65,11 @@ TEST_F(Handlers, EachCheckTellsWhatItFound) {
         form.controls().SSTab2.tab = Page::Entry;
         shell.messages.answerNext(MsgAnswer::Ok);
         (form.*command)();
-        EXPECT_EQ(shell.messages.shown().back().text, told);
-        EXPECT_EQ(shell.messages.shown().back().icon,
+        EXPECT_EQ(shell.messages.texts().back(), told);
+        EXPECT_EQ(shell.messages.icons().back(),
                   command == chkDup ? MsgIcon::Warning : MsgIcon::None);
         EXPECT_EQ(form.controls().SSTab2.tab, command == chkDup ? Page::Entry : Page::Play);
     }
-    EXPECT_EQ(shell.tabsShown, (std::vector<Page>{Page::Play, Page::Play}));
 }
 
 // The window closed as the last pass solved the board: the win is not told, since
@@ -83,7 +82,7 @@ TEST_F(Handlers, NoBoxShowsOnceTheFormIsUnloading) {
     form.Cmd_findodd_Click();
     EXPECT_EQ(form.autoPlayPasses(), 4);
     form.Command9_Click();
-    EXPECT_TRUE(shell.messages.shown().empty());
+    EXPECT_TRUE(shell.messages.texts().empty());
 }
 
 } // namespace

@@ -28,7 +28,7 @@ TEST_F(PuzzleCommands, APastedPuzzleGoesToTheGridOfThePageShown) {
     EXPECT_EQ(boardOf(form.controls().Grid2), cellsOf(BuiltInBoard));
     EXPECT_EQ(boardOf(form.controls().Grid3), Other);
     EXPECT_EQ(form.copyPuzzle(), cellsOf(BuiltInBoard));
-    EXPECT_TRUE(shell.messages.shown().empty());
+    EXPECT_TRUE(shell.messages.texts().empty());
 }
 
 // Nothing changes on either page, and the user is told why.
@@ -47,7 +47,7 @@ TEST_F(PuzzleCommands, TextThatIsNoPuzzleIsToldAndChangesNothing) {
             shell.messages.answerNext(MsgAnswer::Ok);
             form.pastePuzzle(text);
             EXPECT_TRUE(shell.messages.texts().back().starts_with(told));
-            EXPECT_EQ(shell.messages.shown().back().icon, MsgIcon::Warning);
+            EXPECT_EQ(shell.messages.icons().back(), MsgIcon::Warning);
             EXPECT_EQ(boardOf(form.controls().Grid3), cellsOf(BuiltInBoard));
             EXPECT_EQ(boardOf(form.controls().Grid2), std::string(81, '.'));
         }
@@ -62,7 +62,7 @@ TEST_F(PuzzleCommands, ANewPuzzleDuringAutoPlayStopsTheRunAndComesAfterIt) {
     EXPECT_EQ(form.autoPlayPasses(), 0) << "stopped after the starting Update";
     EXPECT_EQ(boardOf(form.controls().Grid3), Other);
     EXPECT_EQ(form.play().HistIdx, 0);
-    EXPECT_TRUE(shell.messages.shown().empty());
+    EXPECT_TRUE(shell.messages.texts().empty());
 }
 
 class PuzzleFiles : public ::testing::Test {

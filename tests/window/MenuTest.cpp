@@ -142,7 +142,7 @@ TEST_F(MenuTest, PuzzlesComeInAndGoOutThroughTheClipboardAndTheFileDialog) {
     window.chooseFile = [](bool) { return QString(); };
     trigger("ImportPuzzles");
     trigger("ExportPuzzles");
-    EXPECT_EQ(shell.messages.shown().size(), 2u);
+    EXPECT_EQ(shell.messages.texts().size(), 2u);
 }
 
 } // namespace
