@@ -15,6 +15,7 @@ TEST_F(Handlers, TheEditorStaysDetachedAndHiddenHoldingTheLastTextPlacedOrLoaded
     EXPECT_EQ(form.controls().Text1.text(), "5") << "the play grid's first given";
     EXPECT_FALSE(form.controls().Text1.visible());
     EXPECT_EQ(form.controls().Grid2.colWidth(0), 500);
+    EXPECT_EQ(form.controls().Text2.text(), "0");
     form.Command1_Click();
     EXPECT_EQ(form.controls().Text1.text(), "3") << "Update on the built-in puzzle places one 3";
     form.showStoredBoard(EasyPuzzle.solution);

@@ -75,7 +75,8 @@ TEST(StatusWords, EachLineSaysWhatThereIsToKnow) {
         EXPECT_EQ(line, expected);
 }
 
-// A cell both proving and changing shows the change: a single's cell is its own proof.
+// A cell both proving and changing shows the change: a single's cell is its own
+// proof. A clash marks both its cells.
 TEST(StatusWords, AStepMarksItsProofItsPlacementsAndTheCandidatesThatGo) {
     using engine::Technique;
     const Highlights pointing = hintHighlights(
@@ -89,6 +90,9 @@ TEST(StatusWords, AStepMarksItsProofItsPlacementsAndTheCandidatesThatGo) {
         hintHighlights(stepHint({Technique::NakedSingle, {at(8, 8, 6)}, {}, {at(8, 8, 6)}, {}}));
     EXPECT_EQ(single.at(8, 8).cell, Mark::Changes);
     EXPECT_EQ(single.at(8, 8).digits[6], Mark::Changes);
+    const Highlights clash = hintHighlights(ending(Duplicate, Clash{G::Play, {1, 1}, {1, 7}}, 9));
+    EXPECT_EQ(std::pair(clash.at(1, 1).cell, clash.at(1, 7).cell),
+              std::pair(Mark::Clashes, Mark::Clashes));
 }
 
 } // namespace
