@@ -1,21 +1,12 @@
-// The player's own candidates and the mistakes against the solution, on the
-// built-in puzzle.
+// The player's own candidates on the built-in puzzle (the mistakes against the
+// solution are checked through the form).
 #include "analysis/Notes.h"
 
-#include "analysis/Hint.h"
-#include "analysis/Mistakes.h"
-#include "engine/PuzzleText.h"
-#include "support/PlayFixture.h"
+#include "AnalysisFixture.h"
 
 namespace {
 
-using Notes = PlayTest;
-
-// The built-in puzzle's one solution, row by row.
-constexpr std::string_view BuiltInSolution =
-    "549872361361594278728631954293187546685249137174356892856713429432968715917425683";
-
-const engine::Board Solution = *engine::parseLine(BuiltInSolution);
+using Notes = AnalysisTest;
 
 // Each toggle changes one digit of one cell, keeps the string ascending, colours
 // that cell as ColorMe would, and is one slot that "Revert" takes back.
@@ -76,31 +67,10 @@ TEST_F(Notes, APlacedDigitLeavesThePeersCandidates) {
     EXPECT_EQ(play.Grid1.text(4, 4), "1346") << "no peer";
 }
 
-// Two wrong digits and a candidate string without the solution's digit are three
-// mistakes; the last slot without any is the one before the first of them.
-TEST_F(Notes, MistakesAreHeldAgainstTheSolutionOnScreenAndInTheHistory) {
-    record("54..72......5....8.2.6..9......8..46...2.9...17..5......6..3.2.4....8......42...3");
-    record("54..72......5....8.2.6..9......8..46...2.9...17..5......6..3.2.4....8......42..13");
-    play.Grid1.setText(8, 0, "1238");
-    play.FILLARRAY();
-    record("54..72......5....8.2.6..9......8..46...2.9...17..5......6..3.2.4....8......42.313");
-    const MistakeMarks marks = mistakesOf(play, Solution);
-    EXPECT_EQ(marks.count, 3);
-    EXPECT_TRUE(marks.play[8 * 9 + 7]);
-    EXPECT_TRUE(marks.candidates[8 * 9]);
-    EXPECT_FALSE(marks.play[1]) << "r1c2 holds the solution's 4";
-    EXPECT_EQ(lastCorrectSlot(play, Solution), 1);
-}
-
 // A hint must not prove from marks that lost the solution's digit: it says so.
 TEST_F(Notes, AHintNamesTheCandidateTheSolutionNeeds) {
     ASSERT_TRUE(toggleCandidate(play, 4, 4, 4));
-    HintPosition position;
-    position.board = *engine::parseLine(boardOf(play.Grid3));
-    for (int cell = 0; cell < 81; ++cell)
-        for (const char ch : play.Grid1.text(cell / 9, cell % 9))
-            position.shown[cell] |= engine::digitBit(ch - '0');
-    const Hint hint = answerHint(position);
+    const Hint hint = hintNow();
     EXPECT_EQ(hint.end, HintEnd::LostDigit);
     EXPECT_EQ(hint.cell, 4 * 9 + 4);
     EXPECT_EQ(hint.digit, 4);

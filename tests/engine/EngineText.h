@@ -47,14 +47,11 @@ inline Candidates marksOf(std::string_view line, std::string_view eliminated = "
 // "r4c3=4 r5c3-4": placements with '=', then eliminations with '-'.
 inline std::string changesOf(const Step& step) {
     std::string text;
-    const auto add = [&](const CellDigit& entry, char sign) {
-        text += (text.empty() ? "" : " ") + cellName(entry.cell) + sign;
-        text += static_cast<char>('0' + entry.digit);
-    };
-    for (const CellDigit& entry : step.placements)
-        add(entry, '=');
-    for (const CellDigit& entry : step.eliminations)
-        add(entry, '-');
+    for (const auto& [entries, sign] :
+         {std::pair{&step.placements, '='}, {&step.eliminations, '-'}})
+        for (const CellDigit& entry : *entries)
+            text += (text.empty() ? "" : " ") + cellName(entry.cell) + sign +
+                    static_cast<char>('0' + entry.digit);
     return text;
 }
 

@@ -1,8 +1,6 @@
-// The engine's geometry, its puzzle lines and its pencil marks.
-#include "engine/Candidates.h"
-#include "engine/PuzzleText.h"
-#include "engine/Step.h"
-#include "support/Puzzles.h"
+// The engine's geometry, its puzzle lines, its pencil marks and its names.
+#include "EngineText.h"
+#include "engine/Generator.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -32,21 +30,17 @@ TEST(Grid, UnitsAndPeersCoverTheBoardExactly) {
     }
 }
 
+// Any character but 1-9 is an empty cell, and a line has 81 of them.
 TEST(PuzzleText, ALineReadsBackAsWrittenWithDotsForEmptyCells) {
-    const auto board = parseLine(Puzzle);
-    ASSERT_TRUE(board);
-    EXPECT_EQ(formatLine(*board), Puzzle);
-    const auto odd = parseLine(std::string(80, 'x') + "9");
-    ASSERT_TRUE(odd);
-    EXPECT_EQ(formatLine(*odd), std::string(80, '.') + "9");
-    EXPECT_FALSE(parseLine(Puzzle.substr(1)));
-    EXPECT_FALSE(parseLine(std::string(Puzzle) + "1"));
+    EXPECT_EQ(formatLine(boardOf(Puzzle)), Puzzle);
+    EXPECT_EQ(formatLine(boardOf(std::string(80, 'x') + "9")), std::string(80, '.') + "9");
+    EXPECT_FALSE(parseLine(Puzzle.substr(1)) || parseLine(std::string(Puzzle) + "1"));
     EXPECT_EQ(cellName(cellAt(1, 7)), "r2c8");
 }
 
 // r1c3 sees 5, 3, 7 in its row, 8 in its column and 6, 9 in its box.
 TEST(Candidates, AnEmptyCellKeepsTheDigitsItsPeersLackAndLosesAPlacedOne) {
-    Candidates marks(*parseLine(Puzzle));
+    Candidates marks(boardOf(Puzzle));
     EXPECT_EQ(marks.at(cellAt(0, 2)), digitBit(1) | digitBit(2) | digitBit(4));
     EXPECT_EQ(marks.at(cellAt(0, 0)), 0);
     EXPECT_TRUE(marks.places(rowUnit(0), 4) & 1u << 2);
@@ -60,7 +54,7 @@ TEST(Candidates, AnEmptyCellKeepsTheDigitsItsPeersLackAndLosesAPlacedOne) {
     EXPECT_FALSE(marks.eliminate(cellAt(0, 3), 2));
 }
 
-TEST(Step, EveryTechniqueAndLevelIsFoundByItsName) {
+TEST(Step, EveryTechniqueLevelAndSymmetryIsFoundByItsName) {
     for (int i = 0; i <= static_cast<int>(Technique::ForcingChain); ++i) {
         const auto technique = static_cast<Technique>(i);
         EXPECT_EQ(techniqueNamed(techniqueName(technique)), technique);
@@ -68,6 +62,9 @@ TEST(Step, EveryTechniqueAndLevelIsFoundByItsName) {
     EXPECT_EQ(levelNamed("hard"), Level::Hard);
     EXPECT_FALSE(levelNamed("Hard"));
     EXPECT_EQ(levelOf(Technique::XYWing), Level::Hard);
+    for (const Symmetry symmetry : {Symmetry::Rotate180, Symmetry::None})
+        EXPECT_EQ(symmetryNamed(symmetryName(symmetry)), symmetry);
+    EXPECT_FALSE(symmetryNamed("rotate90"));
 }
 
 } // namespace

@@ -179,16 +179,20 @@ TEST_F(Entry, EditorFocusChangesOnlyForRealAndOnlyOnItsShownPage) {
     EXPECT_EQ(requests, 1) << "the window is asked to follow";
 }
 
-// The live check reads the puzzle "Save Game" would store: a cell counts when its
-// value is a whole digit, whatever else its text holds.
-TEST(EntryCheck, CountsTheCellsSaveGameStoresAsGivens) {
-    CellGrid grid;
-    const std::pair<const char*, int> texts[] = {{"7", 1},  {" 4", 1}, {"2.0", 1}, {"12", 0},
-                                                 {"-3", 0}, {"ab", 0}, {"", 0}};
-    for (const auto& [text, givens] : texts) {
+// "Save Game" stores one character a cell, which the live check reads: a cell
+// counts when its value is a whole digit, whatever else its text holds. A cell
+// stored otherwise would shift every later one and lose the board's end.
+TEST(EntryCheck, EachCellIsStoredAsOneCharacterThatTheLiveCheckReads) {
+    const std::pair<const char*, char> cells[] = {
+        {"7", '7'},   {" 4", '4'},  {"6x", '6'},  {"2.0", '2'}, {"12", '0'}, {"-3", '0'},
+        {"1.5", '0'}, {"1e3", '0'}, {"1 2", '0'}, {"ab", '0'},  {"", '0'}};
+    for (const auto& [text, digit] : cells) {
         SCOPED_TRACE(text);
+        CellGrid grid;
         grid.setText(3, 3, text);
-        EXPECT_EQ(readEntry(grid).givens, givens);
+        grid.setText(8, 8, "9");
+        EXPECT_EQ(storedBoardText(grid), std::string(30, '0') + digit + std::string(49, '0') + "9");
+        EXPECT_EQ(readEntry(grid).givens, digit == '0' ? 1 : 2);
     }
 }
 

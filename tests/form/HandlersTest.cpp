@@ -1,5 +1,5 @@
 // The handlers over the subsystems: start-up, the guard against a run inside a
-// run, Stop, and the words each outcome is told in.
+// run, unloading, and the words each check is told in.
 #include "support/FormFixture.h"
 #include "support/Puzzles.h"
 
@@ -8,17 +8,25 @@ namespace {
 using Handlers = FormTest;
 
 // The editor must not store its start-up text into the entry grid, nor show it
-// over a cell of the new, empty puzzle.
-TEST_F(Handlers, StartUpLeavesTheEditorDetachedAndHiddenWithThePlayGridsFirstGiven) {
+// over a cell of the new, empty puzzle. It holds the last digit a sweep placed,
+// and after loading a board the last cell's text, "" when any cell is empty.
+TEST_F(Handlers, TheEditorStaysDetachedAndHiddenHoldingTheLastTextPlacedOrLoaded) {
     EXPECT_TRUE(form.entry().EditorDetached);
-    EXPECT_EQ(form.controls().Text1.text(), "5");
+    EXPECT_EQ(form.controls().Text1.text(), "5") << "the play grid's first given";
     EXPECT_FALSE(form.controls().Text1.visible());
     EXPECT_EQ(form.controls().Grid2.colWidth(0), 500);
     EXPECT_EQ(form.controls().Text2.text(), "0");
+    form.Command1_Click();
+    EXPECT_EQ(form.controls().Text1.text(), "3") << "Update on the built-in puzzle places one 3";
+    form.showStoredBoard(EasyPuzzle.solution);
+    EXPECT_EQ(form.controls().Text1.text(), "9");
+    form.showStoredBoard(EasyPuzzle.solution.substr(0, 80));
+    EXPECT_EQ(form.controls().Text1.text(), "");
+    EXPECT_TRUE(form.entry().EditorDetached);
 }
 
 // A click on "Update", "Clue" or "Auto Play" during a run's yield must not start
-// a run inside it; "Stop" still works there, and after the run a click works.
+// a run inside it; "Stop" still works there.
 TEST_F(Handlers, NoRunStartsInsideARunningOne) {
     for (auto running : {&Frm_TaBrel::Command1_Click, &Frm_TaBrel::Command13_Click}) {
         FakeShell shell;
@@ -37,27 +45,32 @@ TEST_F(Handlers, NoRunStartsInsideARunningOne) {
     }
 }
 
-TEST_F(Handlers, AutoPlayShowsThePlayPageAndTellsTheSecondsOfAWin) {
-    shell.everyYield = [&] { shell.clock += std::chrono::milliseconds(10); };
-    shell.messages.answerNext(MsgAnswer::Ok);
-    form.Cmd_findodd_Click();
-    EXPECT_EQ(shell.tabsShown, std::vector<Page>{Page::Play});
-    EXPECT_EQ(form.controls().SSTab2.tab, Page::Play);
-    EXPECT_EQ(form.autoPlayPasses(), 4);
-    EXPECT_TRUE(isSolution(boardOf(form.controls().Grid3))) << boardOf(form.controls().Grid3);
-    const ShownMessage& told = shell.messages.shown().at(0);
-    EXPECT_EQ(told.text, "Successfully Completed in 0 Seconds");
-    EXPECT_EQ(told.icon, MsgIcon::None);
-    EXPECT_EQ(told.caption, ProgramTitle);
-}
-
-TEST_F(Handlers, AutoPlayOnABoardWithARepeatSaysSoAndRunsNoPass) {
-    form.controls().Grid3.setText(0, 1, "5");
-    shell.messages.answerNext(MsgAnswer::Ok);
-    form.Cmd_findodd_Click();
-    EXPECT_EQ(shell.messages.texts(), std::vector<std::string>{"Wrong Game...Duplicates Found"});
-    EXPECT_EQ(form.autoPlayPasses(), 0);
-    EXPECT_EQ(form.play().HistIdx, 0);
+// "Auto Play" first shows the play page; "Chk.Dup" warns whatever it finds.
+TEST_F(Handlers, EachCheckTellsWhatItFound) {
+    const std::string repeat = "55" + std::string(79, '.'), builtIn(BuiltInBoard);
+    const auto autoPlay = &Frm_TaBrel::Cmd_findodd_Click, chkDup = &Frm_TaBrel::Command9_Click;
+    const struct {
+        std::string board;
+        void (Frm_TaBrel::*command)();
+        const char* told;
+    } cases[] = {
+        {builtIn, autoPlay, "Successfully Completed in 0 Seconds"},
+        {repeat, autoPlay, "Wrong Game...Duplicates Found"},
+        {repeat, chkDup, "Duplicates found"},
+        {std::string(EasyPuzzle.solution), chkDup, "Good Girl! you did it"},
+        {builtIn, chkDup, "No Duplicates...Continue it"},
+    };
+    for (const auto& [board, command, told] : cases) {
+        SCOPED_TRACE(told);
+        form.showStoredBoard(board);
+        form.controls().SSTab2.tab = Page::Entry;
+        shell.messages.answerNext(MsgAnswer::Ok);
+        (form.*command)();
+        EXPECT_EQ(shell.messages.texts().back(), told);
+        EXPECT_EQ(shell.messages.icons().back(),
+                  command == chkDup ? MsgIcon::Warning : MsgIcon::None);
+        EXPECT_EQ(form.controls().SSTab2.tab, command == chkDup ? Page::Entry : Page::Play);
+    }
 }
 
 // The window closed as the last pass solved the board: the win is not told, since
@@ -68,39 +81,9 @@ TEST_F(Handlers, NoBoxShowsOnceTheFormIsUnloading) {
             form.Form_Unload();
     };
     form.Cmd_findodd_Click();
-    EXPECT_TRUE(isSolution(boardOf(form.controls().Grid3))) << boardOf(form.controls().Grid3);
     EXPECT_EQ(form.autoPlayPasses(), 4);
     form.Command9_Click();
-    EXPECT_TRUE(shell.messages.shown().empty());
-}
-
-TEST_F(Handlers, ChkDupTellsEachFindingWithAWarning) {
-    const std::pair<std::string, const char*> boards[] = {
-        {"55" + std::string(79, '.'), "Duplicates found"},
-        {std::string(EasyPuzzle.solution), "Good Girl! you did it"},
-        {std::string(BuiltInBoard), "No Duplicates...Continue it"}};
-    for (const auto& [board, text] : boards) {
-        SCOPED_TRACE(text);
-        form.controls().Grid3.clear();
-        putBoard(form.controls().Grid3, board);
-        shell.messages.answerNext(MsgAnswer::Ok);
-        form.Command9_Click();
-        EXPECT_EQ(shell.messages.shown().back().text, text);
-        EXPECT_EQ(shell.messages.shown().back().icon, MsgIcon::Warning);
-    }
-}
-
-// Each sweep hands the editor the last digit it placed; loading a board hands it
-// every cell in turn and "" for each cell left empty.
-TEST_F(Handlers, TheEditorEchoesTheLastTextPlacedOrLoaded) {
-    form.Command1_Click();
-    EXPECT_EQ(form.controls().Text1.text(), "3") << "Update on the built-in puzzle places one 3";
-    const std::string full(EasyPuzzle.solution);
-    form.showStoredBoard(full);
-    EXPECT_EQ(form.controls().Text1.text(), "9");
-    EXPECT_TRUE(form.entry().EditorDetached);
-    form.showStoredBoard(full.substr(0, 80));
-    EXPECT_EQ(form.controls().Text1.text(), "");
+    EXPECT_TRUE(shell.messages.texts().empty());
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 
 namespace {
 
-using NotesCommands = FormTest;
-
 class PlayerGame : public FormTest {
 protected:
     // Types `key` at (row, col) of the play grid, as the keyboard does.
@@ -88,7 +86,7 @@ TEST_F(PlayerGame, MistakesAreCountedAndTheWayBackLandsOnTheLastCorrectBoard) {
 
 // The solution is worked out off the window's thread: no line until it comes,
 // and a way back asked for meanwhile is made once it does.
-TEST_F(NotesCommands, TheWayBackWaitsForTheSolution) {
+TEST_F(PlayerGame, TheWayBackWaitsForTheSolution) {
     shell.jobs.hold = true;
     form.setShowMistakes(true);
     EXPECT_EQ(form.mistakesLine(), "");

@@ -42,6 +42,14 @@ TEST_F(Status, ALateHintSaysItIsLookingUntilItComes) {
               "Hidden single: the only place for 8 in box 2 is r1c4");
 }
 
+// The clash is named under the grid, with no box to hold up the player.
+TEST_F(Status, AnUpdateTakenBackNamesTheClash) {
+    form.controls().Grid3.setText(0, 1, "5");
+    form.Command1_Click();
+    EXPECT_EQ(form.controls().PlayStatus.text(),
+              "Update was taken back: 5 came twice in row 1, at r1c1 and r1c2.");
+}
+
 // A hint made inside a run's yield would record a slot in the middle of the run.
 TEST_F(Status, ApplyHintDuringARunOnlyShowsTheHint) {
     shell.atYield([&] { form.askForHint(true); });

@@ -56,8 +56,7 @@ TEST_F(Store, SavedBoardsComeBackAndADeleteRemovesOnlyTheChosenOne) {
     EXPECT_EQ(games.restore(std::nullopt), older) << "the restored game stays current";
     EXPECT_EQ(games.chooseForDelete(olderGame), "1");
     const StoreChange change = games.deleteCurrent();
-    EXPECT_EQ(change.state, State::Done);
-    EXPECT_EQ(change.reloadReason, "");
+    EXPECT_EQ(std::pair(change.state, change.reloadReason), std::pair(State::Done, std::string()));
     ASSERT_EQ(games.entries().size(), 1u);
     EXPECT_EQ(games.currentLabel(), games.entries()[0].label);
     EXPECT_EQ(games.restore(std::nullopt), newer);
@@ -84,12 +83,9 @@ TEST_F(Store, AnImportAddsOnlyBoardsNotStoredYetAndExportsOldestFirst) {
     games.save("0000002", SomeDay); // as an older program stored a board
     const StoreImport outcome = games.import(
         {board('3', 4), board('1', 0), board('3', 4), board('2', 6), board('4', 80)}, SomeDay);
-    EXPECT_EQ(outcome.change.state, State::Done);
-    EXPECT_EQ(outcome.change.reloadReason, "");
-    EXPECT_EQ(outcome.added, 2);
-    EXPECT_EQ(outcome.alreadyStored, 2);
-    EXPECT_EQ(outcome.repeated, 1);
-    EXPECT_EQ(games.entries().size(), 4u);
+    EXPECT_EQ(std::tuple(outcome.change.state, outcome.change.reloadReason, outcome.added,
+                         outcome.alreadyStored, outcome.repeated),
+              std::tuple(State::Done, "", 2, 2, 1));
     EXPECT_EQ(games.boards(), std::vector<std::string>(
                                   {board('1', 0), board('2', 6), board('3', 4), board('4', 80)}));
     EXPECT_EQ(games.restore(std::nullopt), board('4', 80)) << "the last imported is the newest";
@@ -106,10 +102,9 @@ TEST_F(Store, EveryChangeTheFileRefusesFailsWithItsReasonAndWritesNothing) {
     ASSERT_TRUE(games.chooseForDelete(std::nullopt));
     const StoreChange deletion = games.deleteCurrent();
     other.exec("rollback");
-    for (const StoreChange& change : {save, import.change, deletion}) {
-        EXPECT_EQ(change.state, State::Failed);
-        EXPECT_EQ(change.reason, "the file is in use by another program");
-    }
+    for (const StoreChange& change : {save, import.change, deletion})
+        EXPECT_EQ(std::pair(change.state, change.reason),
+                  std::pair(State::Failed, std::string("the file is in use by another program")));
     EXPECT_EQ(import.added, 0);
     StoredGames reopened{folder.path()};
     reopened.open();

@@ -1,6 +1,6 @@
 // The shell of window-free tests: message boxes answered from a script, jobs run
-// when the test says, yields that run the test's actions, recorded beeps and
-// tabs, a set clock.
+// when the test says, yields that run the test's actions, counted beeps, a set
+// clock.
 #pragma once
 
 #include "controls/Shell.h"
@@ -22,13 +22,6 @@ T popFront(std::deque<T>& queue) {
     return first;
 }
 
-struct ShownMessage {
-    std::string text;
-    MsgButtons buttons;
-    MsgIcon icon;
-    std::string caption; // what the title bar shows: ProgramTitle when none was given
-};
-
 // Records every message box and answers it from a script. Fails the test on a
 // box nobody scripted and, when destroyed, on an answer nobody used.
 class MessageScript {
@@ -37,9 +30,9 @@ public:
 
     // The next box is expected and answered with `answer`.
     void answerNext(MsgAnswer answer) { answers_.push_back(answer); }
-    MsgAnswer show(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                   const std::string& caption) {
-        shown_.push_back({text, buttons, icon, caption.empty() ? ProgramTitle : caption});
+    MsgAnswer show(const std::string& text, MsgButtons buttons, MsgIcon icon) {
+        texts_.push_back(text);
+        icons_.push_back(icon);
         if (answers_.empty()) {
             ADD_FAILURE() << "unexpected message box: \"" << text << "\"";
             return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
@@ -47,18 +40,14 @@ public:
         return popFront(answers_);
     }
 
-    const std::vector<ShownMessage>& shown() const { return shown_; }
-    // The texts of the boxes shown so far.
-    std::vector<std::string> texts() const {
-        std::vector<std::string> texts;
-        for (const ShownMessage& message : shown_)
-            texts.push_back(message.text);
-        return texts;
-    }
+    // The texts and the icons of the boxes shown so far.
+    const std::vector<std::string>& texts() const { return texts_; }
+    const std::vector<MsgIcon>& icons() const { return icons_; }
 
 private:
     std::deque<MsgAnswer> answers_;
-    std::vector<ShownMessage> shown_;
+    std::vector<std::string> texts_;
+    std::vector<MsgIcon> icons_;
 };
 
 // Jobs run at once, on the test's thread, or, while held, when the test finishes
@@ -107,7 +96,6 @@ class FakeShell : public Shell {
 public:
     MessageScript messages;
     int beeps = 0;
-    std::vector<Page> tabsShown;
     FakeRunner jobs;
     std::chrono::system_clock::time_point clock{std::chrono::seconds(1'800'000'000)};
 
@@ -117,8 +105,8 @@ public:
     std::function<void()> everyYield;
 
     MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                     const std::string& caption) override {
-        return messages.show(text, buttons, icon, caption);
+                     const std::string&) override {
+        return messages.show(text, buttons, icon);
     }
     void yield() override {
         if (!yieldActions_.empty())
@@ -127,7 +115,7 @@ public:
             everyYield();
     }
     void beep() override { ++beeps; }
-    void showTab(Page page) override { tabsShown.push_back(page); }
+    void showTab(Page) override {}
     Runner& runner() override { return jobs; }
     std::chrono::system_clock::time_point now() override { return clock; }
     void later(std::chrono::milliseconds, std::function<void()> call) override {

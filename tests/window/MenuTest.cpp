@@ -24,9 +24,6 @@ protected:
     // Types `keys` into the focused widget, as the user does.
     void typeKey(QKeySequence keys) { QTest::keySequence(QApplication::focusWidget(), keys); }
     void focusPlayGrid(int row = 0, int col = 1) { clickCell("Grid3", row, col); }
-    void setClipboard(const std::string& text) {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    }
 };
 
 const std::string Other = cellsOf(EasyPuzzle.puzzle);
@@ -52,32 +49,27 @@ TEST_F(MenuTest, KeysOnThePlayGridPutInClearAndMove) {
 // Ctrl+Z and Ctrl+C for its text; on a grid they are Update, Revert and Copy. A
 // button takes no single letters either.
 TEST_F(MenuTest, KeysActOnlyWhereTheyBelong) {
-    find("Text2")->setFocus();
-    find<QLineEdit>("Text2")->selectAll();
-    QTest::keyClicks(find("Text2"), "u");
-    EXPECT_EQ(find<QLineEdit>("Text2")->text(), "u");
-    find<QLineEdit>("Text2")->selectAll();
+    auto* digit = find<QLineEdit>("Text2");
+    digit->setFocus();
+    digit->selectAll();
+    QTest::keyClicks(digit, "u");
+    EXPECT_EQ(digit->text(), "u");
+    digit->selectAll();
     typeKey(QKeySequence(Qt::CTRL | Qt::Key_C));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "u");
-    EXPECT_EQ(window.form().play().HistIdx, 0) << "Update did not run";
-    focusPlayGrid();
-    key(Qt::Key_U);
-    EXPECT_EQ(window.form().play().HistIdx, 1);
-    find("Command4")->setFocus();
-    key(Qt::Key_U);
-    EXPECT_EQ(window.form().play().HistIdx, 1) << "a button takes no letters";
-    find("Text2")->setFocus();
-    typeKey(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(window.form().play().HistIdx, 1) << "in the digit box Ctrl+Z undoes typing";
-    const std::pair<QKeySequence, int> history[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), 0},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), 1},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), 0},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), 1}};
-    focusPlayGrid();
-    for (const auto& [keys, slot] : history) {
-        typeKey(keys);
-        EXPECT_EQ(window.form().play().HistIdx, slot) << keys.toString().toStdString();
+    const std::tuple<const char*, QKeySequence, int> keys[] = {
+        {"Grid3", QKeySequence(Qt::Key_U), 1},
+        {"Command4", QKeySequence(Qt::Key_U), 1},
+        {"Text2", QKeySequence(Qt::CTRL | Qt::Key_Z), 1},
+        {"Grid3", QKeySequence(Qt::CTRL | Qt::Key_Z), 0},
+        {"Grid3", QKeySequence(Qt::CTRL | Qt::Key_Y), 1},
+        {"Grid3", QKeySequence(Qt::CTRL | Qt::Key_Z), 0},
+        {"Grid3", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), 1}};
+    for (const auto& [widget, sequence, slot] : keys) {
+        find(widget)->setFocus();
+        typeKey(sequence);
+        EXPECT_EQ(window.form().play().HistIdx, slot)
+            << widget << " " << sequence.toString().toStdString();
     }
     typeKey(QKeySequence(Qt::CTRL | Qt::Key_C));
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), shown("Grid3"));
@@ -91,16 +83,6 @@ TEST_F(MenuTest, EscapeStopsARunStartedWithAClick) {
     };
     click("Cmd_findodd");
     EXPECT_EQ(window.form().autoPlayPasses(), 2);
-}
-
-TEST_F(MenuTest, APastedPuzzleReachesTheGridOfThePageShown) {
-    for (const int page : {0, 1}) {
-        SCOPED_TRACE(page);
-        showPage(page);
-        setClipboard(Other + "\r\n");
-        trigger("PastePuzzle");
-        EXPECT_EQ(shown(page == 0 ? "Grid3" : "Grid2"), Other);
-    }
 }
 
 // Each level gives a puzzle rated at that level; Ctrl+N repeats the level last
@@ -140,8 +122,13 @@ TEST_F(MenuTest, ClosingTheWindowWhileAPuzzleIsMadeEndsCleanly) {
     window.close();
 }
 
-// The files the dialog names go to the form; a cancelled dialog does nothing.
-TEST_F(MenuTest, FilesOfPuzzlesGoInAndComeBackOutThroughTheDialog) {
+// The clipboard's text reaches the form, for the page shown; the files the
+// dialog names go to the form, and a cancelled dialog does nothing.
+TEST_F(MenuTest, PuzzlesComeInAndGoOutThroughTheClipboardAndTheFileDialog) {
+    showPage(1);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(Other + "\r\n"));
+    trigger("PastePuzzle");
+    EXPECT_EQ(shown("Grid2"), Other);
     const std::filesystem::path file = folder.path() / "puzzles.txt";
     std::ofstream(file) << Other << "\n";
     window.chooseFile = [&](bool) { return QString::fromStdString(file.string()); };
@@ -155,7 +142,7 @@ TEST_F(MenuTest, FilesOfPuzzlesGoInAndComeBackOutThroughTheDialog) {
     window.chooseFile = [](bool) { return QString(); };
     trigger("ImportPuzzles");
     trigger("ExportPuzzles");
-    EXPECT_EQ(shell.messages.shown().size(), 2u);
+    EXPECT_EQ(shell.messages.texts().size(), 2u);
 }
 
 } // namespace

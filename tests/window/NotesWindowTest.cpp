@@ -11,7 +11,6 @@ namespace {
 
 class NotesWindow : public WindowTest {
 protected:
-    void trigger(const char* name) { window.findChild<QAction*>(name)->trigger(); }
     std::string candidates(int row, int col) {
         return cell("Grid1", row, col).data().toString().toStdString();
     }

@@ -22,10 +22,10 @@ public:
     std::function<MsgAnswer(MsgButtons)> answerEveryBox;
 
     MsgAnswer msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                     const std::string& caption) override {
+                     const std::string&) override {
         if (answerEveryBox)
             return answerEveryBox(buttons);
-        return messages.show(text, buttons, icon, caption);
+        return messages.show(text, buttons, icon);
     }
     void yield() override {
         QtShell::yield();

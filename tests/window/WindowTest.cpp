@@ -1,81 +1,83 @@
 // The real window on Qt's offscreen platform, with real clicks and keys and message
 // boxes answered from a script: its controls, the wiring of every button to its
-// handler, the grid model, and the end of a run when the window closes.
+// handler, the grid model, typing on the grids and text set from outside, the
+// list of games, and the end of a run when the window closes.
 #include "WindowFixture.h"
 #include "support/Puzzles.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
 
 namespace {
 
-// Screen readers and GUI automation find every control by its name.
-TEST_F(WindowTest, EveryControlCarriesItsNameAndCaption) {
+// Screen readers and GUI automation find every control by its name; each
+// button, clicked, runs its own handler, and what that handler does shows.
+TEST_F(WindowTest, EveryControlCarriesItsNameAndCaptionAndEachButtonRunsItsHandler) {
     EXPECT_EQ(window.windowTitle(), "T A B R E L - The Brain Game From Vardelwick");
-    // clang-format off
-    const std::pair<const char*, const char*> controls[] = {
-        {"Cmd_findodd", "Auto Play"}, {"Command2", "Default Game"}, {"Command6", "Restore Game"},
-        {"Command10", "Delete Game"}, {"Command11", "Put In the Grid"}, {"Command1", "Update"},
-        {"Command3", "Revert"}, {"Command4", "Forward"}, {"Command12", "Stop"},
-        {"Command9", "Chk.Dup"}, {"Command13", "Clue"}, {"Command7", "Clear Grids"},
-        {"Command5", "Save Game"}, {"Command8", "Clear Grid"}, {"Check1", "Fast Entry Mode"},
-        {"Grid3", "Play grid"}, {"Grid1", "Candidate grid"}, {"Grid2", "Entry grid"},
-        {"Text2", "Digit"}, {"Text1", "Cell editor"}, {"DataCombo1", "Stored games"}};
-    // clang-format on
-    for (const auto& [name, caption] : controls) {
-        ASSERT_NE(find(name), nullptr) << name;
-        EXPECT_EQ(find(name)->accessibleName(), caption);
-        auto* button = qobject_cast<QAbstractButton*>(find(name));
-        EXPECT_EQ(button ? button->text() : caption, caption) << "a button shows its caption";
-    }
     EXPECT_EQ(find<QTabWidget>("SSTab2")->tabText(0), "Play Game");
     EXPECT_EQ(find<QTabWidget>("SSTab2")->tabText(1), "Add a New Game");
     EXPECT_EQ(cell("Grid1", 0, 0).data(Qt::AccessibleTextRole), "123456789");
-}
-
-// Each button, clicked, runs its own handler: what that handler does shows.
-TEST_F(WindowTest, EachButtonRunsItsHandler) {
-    const Frm_TaBrel& form = window.form();
+    Frm_TaBrel& form = window.form();
+    const std::string empty(81, '.');
     QAbstractItemModelTester tester(find<GridView>("Grid3")->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
-    const auto text = [&](int row, int col) { return cell("Grid3", row, col).data().toString(); };
+    const auto answer = [&](MsgAnswer answer) {
+        return [this, answer] { shell.messages.answerNext(answer); };
+    };
+    const auto games = [&] { return find<QComboBox>("DataCombo1")->count(); };
     const struct {
-        const char* button;
+        const char *name, *caption;
         std::function<void()> before;
-        std::function<bool()> done;
-    } steps[] = {
-        {"Command11",
+        std::function<bool()> done; // none for a control that is no button
+    } controls[] = {
+        {"Grid3", "Play grid", {}, {}},
+        {"Grid1", "Candidate grid", {}, {}},
+        {"Grid2", "Entry grid", {}, {}},
+        {"Text2", "Digit", {}, {}},
+        {"Text1", "Cell editor", {}, {}},
+        {"DataCombo1", "Stored games", {}, {}},
+        {"Command11", "Put In the Grid",
          [&] {
              clickCell("Grid3", 0, 1);
              find<QLineEdit>("Text2")->setText("8");
          },
-         [&] { return text(0, 1) == "8"; }},
-        {"Command1", {}, [&] { return form.play().HistIdx == 1; }},
-        {"Command13", {}, [&] { return form.play().HistIdx == 2; }},
-        {"Command3", {}, [&] { return form.play().HistIdx == 1; }},
-        {"Command4", {}, [&] { return form.play().HistIdx == 2; }},
-        {"Command9", [&] { shell.messages.answerNext(MsgAnswer::Ok); },
+         [&] { return shown("Grid3")[1] == '8'; }},
+        {"Command1", "Update", {}, [&] { return form.play().HistIdx == 1; }},
+        {"Command13", "Clue", {}, [&] { return form.play().HistIdx == 2; }},
+        {"Command3", "Revert", {}, [&] { return form.play().HistIdx == 1; }},
+        {"Command4", "Forward", {}, [&] { return form.play().HistIdx == 2; }},
+        {"Command9", "Chk.Dup", answer(MsgAnswer::Ok),
          [&] { return shell.messages.texts().back() == "No Duplicates...Continue it"; }},
-        {"Command12", {}, [&] { return form.stopRequested(); }},
-        {"Command7", {}, [&] { return shown("Grid3") == std::string(81, '.'); }},
-        {"Command2", {}, [&] { return shown("Grid3") == cellsOf(BuiltInBoard); }},
-        {"Cmd_findodd", [&] { shell.messages.answerNext(MsgAnswer::Ok); },
+        {"Command12", "Stop", {}, [&] { return form.stopRequested(); }},
+        {"Command7", "Clear Grids", {}, [&] { return shown("Grid3") == empty; }},
+        {"Command2", "Default Game", {}, [&] { return shown("Grid3") == cellsOf(BuiltInBoard); }},
+        {"Cmd_findodd", "Auto Play", answer(MsgAnswer::Ok),
          [&] { return isSolution(shown("Grid3")) && !form.stopRequested(); }},
-        {"Command5", [&] { window.form().controls().Grid2.setText(0, 0, "4"); },
-         [&] { return find<QComboBox>("DataCombo1")->count() == 1; }},
-        {"Command8", {}, [&] { return shown("Grid2") == std::string(81, '.'); }},
-        {"Command6", {}, [&] { return shown("Grid3") == "4" + std::string(80, '.'); }},
-        {"Command10", [&] { shell.messages.answerNext(MsgAnswer::Yes); },
-         [&] { return find<QComboBox>("DataCombo1")->count() == 0; }},
+        {"Command5", "Save Game", [&] { form.controls().Grid2.setText(0, 0, "4"); },
+         [&] { return games() == 1; }},
+        {"Command8", "Clear Grid", {}, [&] { return shown("Grid2") == empty; }},
+        {"Command6", "Restore Game", {}, [&] { return shown("Grid3") == "4" + empty.substr(1); }},
+        {"Command10", "Delete Game", answer(MsgAnswer::Yes), [&] { return games() == 0; }},
+        {"Check1", "Fast Entry Mode", [&] { showPage(1); },
+         [&] { return form.controls().Check1.value == 1; }},
     };
-    for (const auto& [button, before, done] : steps) {
-        SCOPED_TRACE(button);
+    for (const auto& [name, caption, before, done] : controls) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(find(name), nullptr);
+        EXPECT_EQ(find(name)->accessibleName(), caption);
+        auto* button = qobject_cast<QAbstractButton*>(find(name));
+        ASSERT_EQ(button != nullptr, done != nullptr);
+        if (!button)
+            continue;
+        EXPECT_EQ(button->text(), caption);
         if (before)
             before();
-        click(button);
+        click(name);
         EXPECT_TRUE(done());
     }
 }
@@ -88,8 +90,11 @@ TEST_F(WindowTest, TypingOnAFocusedGridMovesNothing) {
     EXPECT_EQ(find<GridView>("Grid3")->currentIndex(), cell("Grid3", 4, 4));
 }
 
-// The editor lies over the current cell, magenta with the focus, and keeps the focus.
-TEST_F(WindowTest, FastEntryTypesARowAndTheEditorFollowsTheArrows) {
+// The editor lies over the current cell, magenta with the focus, and keeps the
+// focus as fast entry stores the digits typed. A text set from outside (a
+// screen reader's) is a change of the text, not keys: it stays in the editor
+// until the arrows leave the cell, which stores it with no cell skipped.
+TEST_F(WindowTest, TheCellEditorStoresWhatIsTypedOrSetAndKeepsTheFocus) {
     auto* editor = find<QLineEdit>("Text1");
     showPage(1);
     click("Check1");
@@ -99,38 +104,57 @@ TEST_F(WindowTest, FastEntryTypesARowAndTheEditorFollowsTheArrows) {
     EXPECT_EQ(shown("Grid2").substr(36, 9), "123456789");
     EXPECT_EQ(cell("Grid2", 4, 8).data(Qt::BackgroundRole), QColor(0, 255, 255));
     EXPECT_EQ(editor->text(), "") << "digits are swallowed, not typed";
-    const std::tuple<Qt::Key, int, int> steps[] = {
-        {Qt::Key_Left, 4, 8}, {Qt::Key_Up, 3, 8}, {Qt::Key_Right, 4, 0}, {Qt::Key_Down, 5, 0}};
-    for (const auto& [arrow, row, col] : steps) {
-        key(arrow);
-        EXPECT_EQ(editor->geometry(), cellRect("Grid2", row, col, editor->parentWidget())) << row;
-    }
+    editor->setText("5");
+    EXPECT_EQ(window.form().controls().Text1.text(), "5");
+    EXPECT_EQ(window.form().controls().Grid2.col(), 0) << "no key moved the editor on";
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(editor);
+    ASSERT_NE(reader, nullptr);
+    reader->setText(QAccessible::Value, "7");
+    EXPECT_EQ(window.form().controls().Text1.text(), "7");
+    key(Qt::Key_Right);
+    EXPECT_EQ(cell("Grid2", 5, 0).data().toString(), "7");
+    EXPECT_EQ(editor->geometry(), cellRect("Grid2", 5, 1, editor->parentWidget()));
+    EXPECT_EQ(editor->text(), "") << "the next cell's own text";
     EXPECT_EQ(QApplication::focusWidget(), editor);
 }
 
-// A run holds main's event loop through its yields: closing the window must stop
-// it and end the loop, and, closed as the last pass solves the board, show no box,
-// which with no window would hold the program.
+// Choosing a game shows its label first and reports the choice after; the label
+// shown must not undo the choice. Typing the start of a label completes it, and
+// Enter picks that game.
+TEST_F(WindowTest, AGameChosenWithTheArrowKeysOrByItsLabelStaysChosen) {
+    for (int save = 0; save < 3; ++save)
+        click("Command5");
+    auto* list = find<QComboBox>("DataCombo1");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentIndex(), 1);
+    EXPECT_EQ(window.form().controls().DataCombo1.selected(), 1);
+    EXPECT_EQ(window.form().controls().DataCombo1.text(), list->itemText(1).toStdString());
+    list->lineEdit()->clear();
+    QTest::keyClicks(list->lineEdit(), "1-");
+    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(list->currentText(), list->itemText(2));
+    EXPECT_EQ(window.form().controls().DataCombo1.selected(), 2);
+}
+
+// A run holds main's event loop through its yields: closing the window must
+// stop it and end the loop without a box, which with no window would hold the
+// program.
 TEST(ClosingWindow, DuringAutoPlayEndsTheEventLoopWithoutABox) {
-    for (const bool atTheWin : {false, true}) {
-        SCOPED_TRACE(atTheWin ? "as the run wins" : "at the first yield");
-        ScriptedQtShell shell;
-        TempFolder folder;
-        const QString where = QString::fromStdString(folder.path().string());
-        MainWindow window{shell, where, where + "/settings.ini"};
-        window.show();
-        shell.everyYield = [&] {
-            if (!atTheWin || window.form().FindWin())
-                window.close();
-        };
-        QTimer::singleShot(0, &window, [&] {
-            QTest::mouseClick(window.findChild<QWidget*>("Cmd_findodd"), Qt::LeftButton);
-        });
-        QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(3); });
-        EXPECT_EQ(QApplication::exec(), 0) << "3: the event loop did not end";
-        EXPECT_EQ(window.form().autoPlayPasses(), atTheWin ? 4 : 0);
-        EXPECT_TRUE(shell.messages.shown().empty());
-    }
+    ScriptedQtShell shell;
+    TempFolder folder;
+    const QString where = QString::fromStdString(folder.path().string());
+    MainWindow window{shell, where, where + "/settings.ini"};
+    window.show();
+    shell.everyYield = [&] { window.close(); };
+    QTimer::singleShot(0, &window, [&] {
+        QTest::mouseClick(window.findChild<QWidget*>("Cmd_findodd"), Qt::LeftButton);
+    });
+    QTimer::singleShot(30000, &window, [] { QCoreApplication::exit(3); });
+    EXPECT_EQ(QApplication::exec(), 0) << "3: the event loop did not end";
+    EXPECT_EQ(window.form().autoPlayPasses(), 0);
+    EXPECT_TRUE(shell.messages.texts().empty());
 }
 
 } // namespace
