@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ctime>
 
 namespace {
 
@@ -27,6 +28,15 @@ bool sameName(std::string_view a, std::string_view b) {
 }
 
 } // namespace
+
+std::string localDateTime(std::chrono::system_clock::time_point when) {
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
 
 GameStore::GameStore(const std::filesystem::path& file, Database::Access access)
     : db_(file, access) {

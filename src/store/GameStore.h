@@ -4,6 +4,7 @@
 
 #include "store/Sqlite.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -20,6 +21,9 @@ struct GameEntry {
     Bookmark bookmark = 0;
     friend bool operator==(const GameEntry&, const GameEntry&) = default;
 };
+
+// `when` in local time, as the date columns hold it: "YYYY-MM-DD HH:MM:SS".
+std::string localDateTime(std::chrono::system_clock::time_point when);
 
 // The database file's name, in the program's folder.
 inline constexpr const char* GameStoreFileName = "VardelGame.mdb";

@@ -2,8 +2,9 @@
 // slot) and the games played (game_record).
 #include "store/KeptGames.h"
 
+#include "store/GameStore.h"
+
 #include <algorithm>
-#include <ctime>
 
 namespace {
 
@@ -21,15 +22,6 @@ constexpr const char* CreateTables =
 constexpr std::string_view GameColumns =
     "givens, grid1, grid3, candidates, hist_idx, last_recorded, dropped, level, seconds, hints,"
     " helped, solved, record";
-
-std::string localDateTime(std::chrono::system_clock::time_point when) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    return text;
-}
 
 KeptGame gameOf(const Statement& row) {
     KeptGame game;

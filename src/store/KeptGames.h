@@ -35,7 +35,7 @@ struct KeptGame {
     int hints = 0;
     bool helped = false; // "Auto Play" ran
     bool solved = false;
-    std::int64_t record = 0;     // its row of the games played
+    std::int64_t record = 0;       // its row of the games played
     std::vector<KeptSlot> history; // its slots, by seq
     friend bool operator==(const KeptGame&, const KeptGame&) = default;
 };

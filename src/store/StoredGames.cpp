@@ -3,20 +3,9 @@
 #include "store/StoredGames.h"
 
 #include <algorithm>
-#include <ctime>
 #include <unordered_set>
 
 namespace {
-
-// `when` in local time, as the date column holds it: "YYYY-MM-DD HH:MM:SS".
-std::string localDateTime(std::chrono::system_clock::time_point when) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    return text;
-}
 
 StoreChange failed(const StoreError& error) {
     return {StoreChange::State::Failed, error.what(), ""};
