@@ -43,6 +43,7 @@ void Frm_TaBrel::Form_Load() {
 }
 
 void Frm_TaBrel::Command2_Click() {
+    leaveGame();
     play_.showBuiltInPuzzle();
     entry_.EditorDetached = true;
     for (CellGrid* grid : {&play_.Grid3, &play_.Grid1, &entry_.Grid2})
@@ -81,6 +82,7 @@ void Frm_TaBrel::Command5_Click() {
 // A failing step is skipped without a message: with no game to read, the play
 // grid ends empty.
 void Frm_TaBrel::Command6_Click() {
+    leaveGame();
     entry_.Text1.setText("");
     play_.Grid3.clear();
     showStoredBoard(games_.restore(DataCombo1.selectedBookmark()));

@@ -237,6 +237,7 @@ private:
     void firstChange();
     void keepSoon();
     void keepNow();
+    void leaveGame();
     KeptGame keptState();
     std::string levelWord() const;
     // The game on screen is complete and agrees with the solution of its givens.

@@ -165,9 +165,17 @@ std::string Frm_TaBrel::levelWord() const {
                                                 : std::string(engine::levelName(*gameLevel_));
 }
 
+// The game on screen is about to give way to another: what it changed last is
+// kept first.
+void Frm_TaBrel::leaveGame() {
+    if (keepPending_)
+        keepNow();
+}
+
 void Frm_TaBrel::continueLastGame() {
     if (solving_)
         return;
+    leaveGame();
     std::optional<KeptGame> game;
     try {
         game = kept_ ? kept_->load() : std::nullopt;

@@ -12,6 +12,7 @@ void Frm_TaBrel::showNewPuzzle(std::string_view board, std::optional<engine::Lev
         StopFlag = true;
         return;
     }
+    leaveGame();
     leaveEditorAfterLoading(play_.showNewPuzzle(board));
     beginGame();
     gameLevel_ = level;

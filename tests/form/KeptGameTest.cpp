@@ -65,12 +65,14 @@ TEST_F(KeptGame, ContinueLastGamePutsTheGameBackExactly) {
     EXPECT_EQ(form->play().HistIdx, 498);
 }
 
-// Starting, and "Default Game" to look, keep the kept game; the new game's first
-// change replaces it.
+// Starting, and "Default Game" to look, keep the kept game, even its last move
+// made just before; the new game's first change replaces it.
 TEST_F(KeptGame, ANewGameReplacesTheKeptOneOnlyAtItsFirstChange) {
     {
         auto form = start();
         type(*form, 0, 1, '4');
+        type(*form, 0, 2, '6');
+        form->Command2_Click();
     }
     {
         auto form = start();
@@ -81,7 +83,7 @@ TEST_F(KeptGame, ANewGameReplacesTheKeptOneOnlyAtItsFirstChange) {
     {
         auto form = start();
         form->continueLastGame();
-        EXPECT_EQ(form->controls().Grid3.text(0, 1), "4");
+        EXPECT_EQ(form->controls().Grid3.text(0, 2), "6");
         form->Command2_Click();
         type(*form, 0, 2, '9');
     }
