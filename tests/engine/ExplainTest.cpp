@@ -116,12 +116,5 @@ TEST(Explain, AChainStepIsExplainedAFactALineAndNestedChainsIndented) {
     EXPECT_TRUE(explainLinks(Step{}).empty());
 }
 
-TEST(Explain, UnitsAreNamedFromOneBoxesLeftToRightTopToBottom) {
-    EXPECT_EQ(unitName(rowUnit(0)), "row 1");
-    EXPECT_EQ(unitName(colUnit(8)), "column 9");
-    EXPECT_EQ(unitName(boxUnit(boxOf(cellAt(1, 7)))), "box 3");
-    EXPECT_EQ(unitName(boxUnit(boxOf(cellAt(4, 0)))), "box 4");
-}
-
 } // namespace
 } // namespace engine
