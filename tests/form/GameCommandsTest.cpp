@@ -13,14 +13,6 @@ namespace {
 
 using Games = std::vector<std::string>;
 
-// The bytes of a file; "" for a folder or no file.
-std::string contentsOf(const std::filesystem::path& file) {
-    if (!std::filesystem::is_regular_file(file))
-        return {};
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // A form started on `folder` that restores, saves and deletes, its boxes answered
 // with `answers`: the play grid after start-up, then after Restore with the games
 // listed, then the boxes' texts, a line each.

@@ -110,8 +110,7 @@ TEST_F(PuzzleFiles, ImportSkipsWhatIsNoNewPuzzleAndExportWritesEveryGame) {
     const std::filesystem::path exported = folder.path() / "exported.txt";
     EXPECT_EQ(told([&] { form.exportPuzzles(exported); }),
               "Exported 3 stored games to " + quoted(exported) + ".");
-    std::ifstream in(exported, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+    EXPECT_EQ(contentsOf(exported),
               "# Tabrel stored games: 3 puzzles, one a line, \".\" for an empty cell\n" +
                   cellsOf(BuiltInBoard) + "\n" + Other + "\n." +
                   std::string(EasyPuzzle.solution.substr(1)) + "\n");

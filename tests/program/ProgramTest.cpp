@@ -104,11 +104,6 @@ protected:
         return status;
     }
 
-    std::string databaseBytes() const {
-        std::ifstream file(database, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
-    }
-
     TempFolder root;
     const fs::path bin = root.path() / "bin";
     const fs::path home = root.path() / "home";
@@ -132,14 +127,14 @@ TEST_F(InstalledProgram, EndsCleanlyOnEachSignalTheSystemSendsToEndIt) {
             std::ofstream(database) << "a file of another format";
             handOver(home);
         }
-        const std::string before = databaseBytes();
+        const std::string before = contentsOf(database);
         start();
         ASSERT_TRUE(withinAMinute([&] { return usable ? holdsDatabase() : catchesSignals(); }))
             << "start-up never came that far";
         kill(program, signal);
         const int status = endStatus();
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wait status " << status;
-        EXPECT_EQ(databaseBytes(), before) << "every stored game stays whole";
+        EXPECT_EQ(contentsOf(database), before) << "every stored game stays whole";
         EXPECT_FALSE(fs::exists(bin / GameStoreFileName)) << "nothing beside the program";
     }
 }

@@ -1,10 +1,12 @@
 // A fresh folder (mkdtemp, so parallel tests never share one) for the files a test
-// writes, removed with everything in it afterwards.
+// writes, removed with everything in it afterwards; and the bytes of a file.
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <string>
 
 class TempFolder {
 public:
@@ -25,3 +27,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The bytes of `file`; "" for a folder or no file.
+inline std::string contentsOf(const std::filesystem::path& file) {
+    if (!std::filesystem::is_regular_file(file))
+        return {};
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}

@@ -2,9 +2,10 @@
 // and what it gives back.
 #pragma once
 
+#include "support/TempFolder.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
@@ -14,11 +15,6 @@ struct ToolRun {
     int status; // the exit status; -1 when the tool did not exit normally
     std::string out, err;
 };
-
-inline std::string contentsOf(const std::string& path) {
-    std::ifstream in(path);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // Runs `program` with `arguments` (shell words) on `input` as standard input.
 // The arguments come after the run's own redirections, so that a redirection
