@@ -74,7 +74,8 @@ TEST_F(Handlers, EachCheckTellsWhatItFound) {
 }
 
 // The window closed as the last pass solved the board: the win is not told, since
-// a box with no window would keep the program from ending.
+// a box with no window would keep the program from ending (the fake shell fails
+// the test on a box nobody scripted).
 TEST_F(Handlers, NoBoxShowsOnceTheFormIsUnloading) {
     shell.everyYield = [&] {
         if (form.FindWin())
@@ -83,7 +84,6 @@ TEST_F(Handlers, NoBoxShowsOnceTheFormIsUnloading) {
     form.Cmd_findodd_Click();
     EXPECT_EQ(form.autoPlayPasses(), 4);
     form.Command9_Click();
-    EXPECT_TRUE(shell.messages.texts().empty());
 }
 
 } // namespace

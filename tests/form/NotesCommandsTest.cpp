@@ -6,12 +6,6 @@ namespace {
 
 class PlayerGame : public FormTest {
 protected:
-    // Types `key` at (row, col) of the play grid, as the keyboard does.
-    void type(int row, int col, char key) {
-        form.controls().Grid3.setCurrent(row, col);
-        int code = key;
-        form.Grid3_KeyPress(code);
-    }
     std::string label(int slot) const { return form.play().HistLabel(slot); }
 };
 
@@ -24,11 +18,11 @@ TEST_F(PlayerGame, ATypedMoveIsOneHistoryStep) {
         form.Command2_Click();
         form.setRemoveWhenPlacing(cleaning);
         const std::string grid1 = joinedTexts(form.controls().Grid1);
-        type(0, 1, '4');
+        typeAt(form, 0, 1, '4');
         EXPECT_EQ(form.play().HistIdx, 1);
         EXPECT_EQ(label(1), "r1c2 = 4");
         EXPECT_EQ(form.controls().Grid1.text(0, 2), cleaning ? "12356789" : "123456789");
-        type(0, 1, ' ');
+        typeAt(form, 0, 1, ' ');
         EXPECT_EQ(label(2), "r1c2 cleared");
         form.Command3_Click();
         form.Command3_Click();
@@ -45,7 +39,7 @@ TEST_F(PlayerGame, EachSlotIsLabelledWithWhatRecordedIt) {
     EXPECT_EQ(label(0), "Start");
     form.Command1_Click();
     EXPECT_EQ(label(1), "Update: 1 placed");
-    type(0, 1, '5');
+    typeAt(form, 0, 1, '5');
     form.Command13_Click();
     EXPECT_EQ(label(3), "Clue taken back");
     form.Command3_Click();
@@ -68,10 +62,10 @@ TEST_F(PlayerGame, EachSlotIsLabelledWithWhatRecordedIt) {
 // mistakes; going back lands on the last slot without any.
 TEST_F(PlayerGame, MistakesAreCountedAndTheWayBackLandsOnTheLastCorrectBoard) {
     form.setShowMistakes(true);
-    type(0, 1, '4');
-    type(8, 7, '1');
+    typeAt(form, 0, 1, '4');
+    typeAt(form, 8, 7, '1');
     form.toggleCandidate(8, 0, 9);
-    type(8, 6, '3');
+    typeAt(form, 8, 6, '3');
     EXPECT_EQ(form.mistakesLine(), "Mistakes: 3");
     EXPECT_TRUE(form.mistakes().play[8 * 9 + 6]);
     form.backToLastCorrectBoard();
