@@ -2,9 +2,7 @@
 // grid, its reasoning in the line's tooltip, both gone once the board changes.
 #include "WindowFixture.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QLabel>
 
 namespace {
 
@@ -14,7 +12,7 @@ constexpr std::string_view ChainAtStepNine =
 
 TEST_F(WindowTest, AChainHintDrawsItsLinksUntilTheBoardChanges) {
     QGuiApplication::clipboard()->setText(QString::fromUtf8(ChainAtStepNine.data(), 81));
-    window.findChild<QAction*>("PastePuzzle")->trigger();
+    trigger("PastePuzzle");
     const Frm_TaBrel& form = window.form();
     const StatusLine& line = window.form().controls().PlayStatus;
     for (int step = 1; step <= 8; ++step) {
@@ -45,8 +43,7 @@ TEST_F(WindowTest, AChainHintDrawsItsLinksUntilTheBoardChanges) {
         return false;
     };
     EXPECT_TRUE(near()) << "an arrow crosses the middle of its link";
-    clickCell("Grid3", 8, 0);
-    key(Qt::Key_Delete);
+    typeAt(8, 0, Qt::Key_Delete);
     EXPECT_TRUE(line.highlights().arrows().empty());
 }
 

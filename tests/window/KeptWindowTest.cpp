@@ -1,11 +1,8 @@
 // The kept game, the clock, statistics and printing on the real window.
 #include "WindowFixture.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -15,11 +12,6 @@ using namespace std::chrono_literals;
 
 class KeptWindow : public WindowTest {
 protected:
-    void trigger(const char* name) { window.findChild<QAction*>(name)->trigger(); }
-    void typeAt(int row, int col, Qt::Key digit) {
-        clickCell("Grid3", row, col);
-        key(digit);
-    }
     // Runs `inDialog` on the modal dialog `name` that `open` shows, then closes it.
     template <typename Dialog>
     void withDialog(const char* open, const char* name, std::function<void(Dialog*)> inDialog) {
@@ -44,7 +36,7 @@ TEST_F(KeptWindow, TheClockRunsUntilTheGameIsSolved) {
         << clock->text().toStdString();
     shell.messages.answerNext(MsgAnswer::Ok);
     click("Cmd_findodd");
-    EXPECT_EQ(find<QLabel>("PlayStatus")->text(), "Solved in 1:05.");
+    EXPECT_EQ(text("PlayStatus"), "Solved in 1:05.");
     shell.clock += 3600s;
     EXPECT_EQ(window.form().secondsPlayed(), 65);
     trigger("Clock");
@@ -80,8 +72,7 @@ TEST_F(KeptWindow, AGameClosedComesBackWithContinueLastGame) {
     typeAt(0, 1, Qt::Key_4);
     window.close();
     ScriptedQtShell nextShell;
-    MainWindow next{nextShell, QString::fromStdString(folder.path().string()),
-                    inFolder("settings.ini")};
+    MainWindow next{nextShell, where(), inFolder("settings.ini")};
     next.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&next));
     EXPECT_EQ(next.findChild<QLabel*>("PlayStatus")->text(),

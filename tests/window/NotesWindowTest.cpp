@@ -2,9 +2,7 @@
 // and clicks, the Notes and View menus, the mistakes line and the history dock.
 #include "WindowFixture.h"
 
-#include <QAction>
 #include <QDockWidget>
-#include <QLabel>
 #include <QListWidget>
 
 namespace {
@@ -54,12 +52,11 @@ TEST_F(NotesWindow, MistakesAndTheHistoryShowAsTheMenusSay) {
     auto* line = find<QLabel>("MistakesLine");
     EXPECT_FALSE(line->isVisible());
     key(Qt::Key_M); // nothing: Ctrl+M is the key
-    QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_M));
-    clickCell("Grid3", 8, 7);
-    key(Qt::Key_1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return line->text() == "Mistakes: 1"; }));
+    key(Qt::CTRL | Qt::Key_M);
+    typeAt(8, 7, Qt::Key_1);
+    ASSERT_TRUE(waitForText("MistakesLine", "Mistakes: 1"));
     EXPECT_TRUE(line->isVisible());
-    QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_H));
+    key(Qt::CTRL | Qt::Key_H);
     auto* history = find<QListWidget>("History");
     ASSERT_TRUE(QTest::qWaitFor([&] { return history->count() == 2; }));
     EXPECT_TRUE(find<QDockWidget>("HistoryDock")->isVisible());
@@ -67,11 +64,10 @@ TEST_F(NotesWindow, MistakesAndTheHistoryShowAsTheMenusSay) {
     EXPECT_EQ(history->currentRow(), 1);
     history->setCurrentRow(0);
     EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return line->text() == "Mistakes: 0"; }));
+    ASSERT_TRUE(waitForText("MistakesLine", "Mistakes: 0"));
 
     ScriptedQtShell nextShell;
-    MainWindow next{nextShell, QString::fromStdString(folder.path().string()),
-                    inFolder("settings.ini")};
+    MainWindow next{nextShell, where(), inFolder("settings.ini")};
     EXPECT_TRUE(next.findChild<QAction*>("ShowMistakes")->isChecked());
     EXPECT_TRUE(next.findChild<QAction*>("History")->isChecked());
     EXPECT_FALSE(next.findChild<QAction*>("RemoveCandidatesWhenPlacing")->isChecked());

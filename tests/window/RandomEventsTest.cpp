@@ -4,11 +4,9 @@
 #include "WindowFixture.h"
 #include "window/Units.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <array>
@@ -246,8 +244,7 @@ TEST_P(RandomEvents, TheWindowLivesAndShowsTheFormsStateThroughout) {
     window.close();
     ScriptedQtShell nextShell;
     nextShell.answerEveryBox = shell.answerEveryBox;
-    MainWindow next{nextShell, QString::fromStdString(folder.path().string()),
-                    inFolder("settings.ini")};
+    MainWindow next{nextShell, where(), inFolder("settings.ini")};
     next.form().continueLastGame();
     if (changed) {
         EXPECT_EQ(boardOf(next.form().controls().Grid3), board);
