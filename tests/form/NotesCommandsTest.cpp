@@ -58,10 +58,18 @@ TEST_F(PlayerGame, EachSlotIsLabelledWithWhatRecordedIt) {
     EXPECT_EQ(form.play().lastRecorded(), 500);
 }
 
-// Two wrong digits and a candidate string without the solution's digit are three
-// mistakes; going back lands on the last slot without any.
+// The solution is worked out off the window's thread: no line until it comes,
+// and a way back asked for meanwhile is made once it does. Two wrong digits and
+// a candidate string without the solution's digit are three mistakes; going
+// back lands on the last slot without any.
 TEST_F(PlayerGame, MistakesAreCountedAndTheWayBackLandsOnTheLastCorrectBoard) {
+    shell.jobs.hold = true;
     form.setShowMistakes(true);
+    EXPECT_EQ(form.mistakesLine(), "");
+    form.backToLastCorrectBoard();
+    shell.jobs.finishJobs();
+    EXPECT_EQ(form.controls().PlayStatus.text(), "No mistake to go back from.");
+    shell.jobs.hold = false;
     typeAt(form, 0, 1, '4');
     typeAt(form, 8, 7, '1');
     form.toggleCandidate(8, 0, 9);
@@ -72,21 +80,8 @@ TEST_F(PlayerGame, MistakesAreCountedAndTheWayBackLandsOnTheLastCorrectBoard) {
     EXPECT_EQ(form.play().HistIdx, 1);
     EXPECT_EQ(form.controls().PlayStatus.text(), "Went back 3 steps to the last correct board.");
     EXPECT_EQ(form.mistakesLine(), "Mistakes: 0");
-    form.backToLastCorrectBoard();
-    EXPECT_EQ(form.controls().PlayStatus.text(), "No mistake to go back from.");
     form.pastePuzzle("5" + std::string(80, '.'));
     EXPECT_EQ(form.mistakesLine(), "Mistakes: no single solution");
-}
-
-// The solution is worked out off the window's thread: no line until it comes,
-// and a way back asked for meanwhile is made once it does.
-TEST_F(PlayerGame, TheWayBackWaitsForTheSolution) {
-    shell.jobs.hold = true;
-    form.setShowMistakes(true);
-    EXPECT_EQ(form.mistakesLine(), "");
-    form.backToLastCorrectBoard();
-    shell.jobs.finishJobs();
-    EXPECT_EQ(form.controls().PlayStatus.text(), "No mistake to go back from.");
 }
 
 } // namespace

@@ -19,27 +19,22 @@ TEST_F(Status, AnAnswerForAnEarlierBoardIsNeitherShownNorMade) {
     EXPECT_EQ(form.controls().PlayStatus.text(), "");
 }
 
-// Each change asks anew; only the newest board's verdict shows.
-TEST_F(Status, TheEntryLineSpeaksOfTheNewestBoard) {
+// A late answer says it is coming. Each change of the entry grid asks anew;
+// only the newest board's verdict shows.
+TEST_F(Status, ALateAnswerSaysItIsComingAndTheEntryLineSpeaksOfTheNewestBoard) {
     shell.jobs.hold = true;
+    form.askForHint(false);
     form.controls().Grid2.setText(0, 0, "5");
     form.controls().Grid2.setText(0, 1, "5");
     shell.jobs.beLate();
+    EXPECT_EQ(form.controls().PlayStatus.text(), "Looking for a step…");
     EXPECT_EQ(form.controls().EntryStatus.text(),
               "2 givens · 5 twice in row 1 (r1c1, r1c2) · counting solutions…");
     shell.jobs.finishJobs();
-    EXPECT_EQ(form.controls().EntryStatus.text(),
-              "2 givens · 5 twice in row 1 (r1c1, r1c2) · no solution");
-}
-
-TEST_F(Status, ALateHintSaysItIsLookingUntilItComes) {
-    shell.jobs.hold = true;
-    form.askForHint(false);
-    shell.jobs.beLate();
-    EXPECT_EQ(form.controls().PlayStatus.text(), "Looking for a step…");
-    shell.jobs.finishJobs();
     EXPECT_EQ(form.controls().PlayStatus.text(),
               "Hidden single: the only place for 8 in box 2 is r1c4");
+    EXPECT_EQ(form.controls().EntryStatus.text(),
+              "2 givens · 5 twice in row 1 (r1c1, r1c2) · no solution");
 }
 
 // The clash is named under the grid, with no box to hold up the player.
