@@ -1,8 +1,8 @@
-// Hints and the runner on the real window: the keys, the status line and the
-// highlights as the user sees them, and a window that never waits for the engine.
+// Hints, chain hints' arrows and the runner on the real window, as the user sees them.
 #include "WindowFixture.h"
 #include "window/BackgroundRunner.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <future>
 #include <thread>
@@ -34,6 +34,49 @@ TEST_F(AdviceWindow, HintsShowTheStepUntilTheBoardChangesAndShiftHMakesIt) {
     EXPECT_EQ(cell("Grid3", 0, 3).data().toString(), "8");
     click("Command3");
     EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
+}
+
+// Eight steps of singles, locked candidates and subsets, then an AIC.
+constexpr std::string_view ChainAtStepNine =
+    ".8.3.....9..5..1.4....7.....2..4..8.8..2..34...79...521...52.9....19...32.4......";
+
+// Its links are drawn as arrows on the candidate grid and its reasoning is in
+// the line's tooltip, both gone once the board changes.
+TEST_F(AdviceWindow, AChainHintDrawsItsLinksUntilTheBoardChanges) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(ChainAtStepNine.data(), 81));
+    trigger("PastePuzzle");
+    const Frm_TaBrel& form = window.form();
+    const StatusLine& line = window.form().controls().PlayStatus;
+    for (int step = 1; step <= 8; ++step) {
+        clickCell("Grid3", 0, 0);
+        QTest::keyClick(find("Grid3"), 'H', Qt::ShiftModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.play().HistIdx == step; }));
+    }
+    clickCell("Grid3", 0, 0);
+    QTest::keyClick(find("Grid3"), 'h');
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !line.highlights().arrows().empty(); }));
+    EXPECT_TRUE(line.text().starts_with("Alternating inference chain")) << line.text();
+    const QString why = find<QLabel>("PlayStatus")->toolTip();
+    EXPECT_GT(why.count('\n'), 0) << "one link a line: " << why.toStdString();
+
+    const Arrow& first = line.highlights().arrows().front();
+    auto* grid = find<GridView>("Grid1");
+    const QRect from = grid->visualRect(cell("Grid1", first.fromCell / 9, first.fromCell % 9));
+    const QRect to = grid->visualRect(cell("Grid1", first.toCell / 9, first.toCell % 9));
+    const QPoint middle = (GridView::digitPlace(from, first.fromDigit).center() +
+                           GridView::digitPlace(to, first.toDigit).center()) /
+                          2;
+    const auto near = [&] {
+        const QImage image = grid->viewport()->grab().toImage();
+        for (const QPoint step :
+             {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0), QPoint(0, -1)})
+            if (image.pixelColor(middle + step).saturation() > 60)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(near()) << "an arrow crosses the middle of its link";
+    typeAt(8, 0, Qt::Key_Delete);
+    EXPECT_TRUE(line.highlights().arrows().empty());
 }
 
 // A job that takes long never holds the window: a click is handled at once,

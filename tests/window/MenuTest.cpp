@@ -1,5 +1,4 @@
-// The menu bar, the keys of the play grid and the buttons, the clipboard, new
-// puzzles made off the window's thread, and files of puzzles, on the real window.
+// The menu bar, the play grid's keys, the clipboard, new puzzles and puzzle files on the window.
 #include "WindowFixture.h"
 #include "engine/PuzzleText.h"
 #include "engine/Rating.h"

@@ -1,5 +1,4 @@
-// The player's own game on the real window: candidates struck with Ctrl+digit
-// and clicks, the Notes and View menus, the mistakes line and the history dock.
+// The player's game on the window: struck candidates, the mistakes line, the history dock.
 #include "WindowFixture.h"
 
 #include <QDockWidget>

@@ -1,6 +1,4 @@
-// Long random runs of clicks, keys and text set from outside, each from a fixed
-// seed, with every message box answered at random: the program must live through
-// them, and the window must show the form's state all along.
+// Long seeded runs of random events: the window lives and shows the form's state throughout.
 #include "WindowFixture.h"
 #include "window/Units.h"
 

@@ -1,5 +1,4 @@
-// The real window on Qt's offscreen platform, shown on a fresh folder, with real
-// clicks and keys and message boxes answered from a script.
+// The real window offscreen on a fresh folder, with real clicks and keys and scripted boxes.
 #pragma once
 
 #include "support/FormFixture.h"
