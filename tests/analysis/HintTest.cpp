@@ -1,5 +1,4 @@
-// The hint: the pencil marks it reads, the answers a board gives by itself, and
-// its steps made one history slot each.
+// The hint: the marks it reads, the answers a board gives by itself, its steps one slot each.
 #include "AnalysisFixture.h"
 #include "controls/BoardText.h"
 #include "engine/PuzzleText.h"

@@ -1,5 +1,4 @@
-// The player's own candidates on the built-in puzzle (the mistakes against the
-// solution are checked through the form).
+// The player's own candidates on the built-in puzzle (the mistakes are the form's tests).
 #include "analysis/Notes.h"
 
 #include "AnalysisFixture.h"

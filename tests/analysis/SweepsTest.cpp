@@ -1,6 +1,4 @@
-// The sweeps, "Update", "Clue" and "Auto Play": candidates, the roll-back on a
-// repetition, the ways a run ends, Stop, the time it reports, the box phase, and
-// what they remember of the grids between runs.
+// "Update", "Clue" and "Auto Play": candidates, roll-backs, ends of a run, what they remember.
 #include "AnalysisFixture.h"
 #include "controls/NumericValue.h"
 

@@ -1,5 +1,4 @@
-// A board text put on the play grid as a fresh game, as "Restore Game" puts a
-// stored one, and the new games: "Default Game" and a new puzzle.
+// A stored board shown as a fresh game, and the new games: "Default Game" and a new puzzle.
 #include "support/PlayFixture.h"
 
 namespace {

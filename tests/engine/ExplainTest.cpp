@@ -1,5 +1,4 @@
-// Describing steps that have no wording of their own, or lack the fields
-// their wording reads.
+// Describing steps that have no wording of their own, or lack the fields their wording reads.
 #include "engine/Explain.h"
 
 #include "EngineText.h"

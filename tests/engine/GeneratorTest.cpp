@@ -1,5 +1,4 @@
-// The generator: every puzzle unique, symmetric as asked, minimal, at the level
-// asked for, and the same for the same seed; none once cancelled or too late.
+// The generator: unique, symmetric, minimal puzzles at the level asked, fixed by the seed.
 #include "engine/Generator.h"
 
 #include "engine/PuzzleText.h"

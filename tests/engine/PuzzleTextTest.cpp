@@ -1,6 +1,4 @@
-// Puzzles read from pasted text, from collection lines and from the lines of a
-// file: every accepted form gives the same board, every other text says what is
-// wrong with it.
+// Puzzles read from pasted text, collection lines and files, or what is wrong with the text.
 #include "EngineText.h"
 #include "engine/Solver.h"
 

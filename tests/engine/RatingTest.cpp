@@ -1,5 +1,4 @@
-// Rating: the level of the hardest technique needed, and a score that orders
-// puzzles by level first.
+// Rating: the level of the hardest technique needed, and a score that orders by level first.
 #include "engine/Rating.h"
 
 #include "EngineText.h"

@@ -1,5 +1,4 @@
-// The exact solver: solution counts on boards with none, one and many
-// solutions, checked against the rules of the puzzle and a plain search.
+// The exact solver's counts and solutions, checked against the rules and a plain search.
 #include "engine/Solver.h"
 
 #include "EngineText.h"

@@ -1,5 +1,4 @@
-// Logical solutions: every step sound and the simplest available, and odd
-// boards handled without a crash or a false "solved".
+// Logical solutions: every step sound and the simplest; odd boards never called solved.
 #include "engine/Stepper.h"
 
 #include "EngineText.h"

@@ -1,5 +1,4 @@
-// Each technique on a board where it is the simplest step, and not again once
-// its pattern has nothing left to take.
+// Each technique on a board where it is the simplest step, and not again once it takes nothing.
 #include "EngineText.h"
 #include "engine/Chains.h"
 #include "engine/Colouring.h"

@@ -1,5 +1,4 @@
-// "Save Game", "Restore Game" and "Delete Game" against a real database file in a
-// fresh folder: what is stored, what is asked and what is told.
+// "Save Game", "Restore Game" and "Delete Game" on a real database file: what is asked and told.
 #include "store/GameStore.h"
 #include "support/FormFixture.h"
 #include "support/TempFolder.h"

@@ -1,5 +1,4 @@
-// The handlers over the subsystems: start-up, the guard against a run inside a
-// run, unloading, and the words each check is told in.
+// The handlers over the subsystems: start-up, no run inside a run, unloading, the checks' words.
 #include "support/FormFixture.h"
 #include "support/Puzzles.h"
 

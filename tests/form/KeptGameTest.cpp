@@ -1,5 +1,4 @@
-// The game kept across closing, through the form: written after its first
-// change, put back exactly by "Continue Last Game", timed, and seen solved.
+// The game kept across closing, through the form: kept from its first change, put back exactly.
 #include "support/FormFixture.h"
 #include "support/TempFolder.h"
 

@@ -1,5 +1,4 @@
-// The player's own game through the form: typed moves as history steps, the
-// history's labels, the mistakes line and the way back to a correct board.
+// The player's own game through the form: typed moves, the history's labels, the mistakes.
 #include "support/FormFixture.h"
 
 namespace {

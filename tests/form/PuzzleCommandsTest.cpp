@@ -1,5 +1,4 @@
-// Puzzles from outside the board: the clipboard's texts on both pages, a new
-// puzzle during a run, and files of puzzles to and from the stored games.
+// Puzzles from outside: the clipboard on both pages, a new puzzle during a run, puzzle files.
 #include "store/GameStore.h"
 #include "support/FormFixture.h"
 #include "support/Puzzles.h"

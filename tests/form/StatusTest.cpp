@@ -1,5 +1,4 @@
-// The status lines of the form: engine answers that come late, after the board
-// moved on, or inside a run.
+// The form's status lines for answers that come late, after the board moved on, or in a run.
 #include "support/FormFixture.h"
 
 namespace {

@@ -1,6 +1,4 @@
-// The built program run as an unprivileged user runs an installed copy: it keeps
-// its games in the user's data folder, and SIGTERM, SIGINT and SIGHUP end it
-// cleanly, with exit status 0 and the file of stored games as it was.
+// The installed program run by an unprivileged user: its games folder, and signals ending it.
 #include "store/GameStore.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"

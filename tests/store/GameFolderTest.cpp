@@ -1,5 +1,4 @@
-// The folder of the stored games, chosen from a real disk by a user whom the
-// permission bits bind.
+// The folder of the stored games, chosen on a real disk by a user whom the permission bits bind.
 #include "store/GameFolder.h"
 
 #include "store/GameStore.h"

@@ -1,5 +1,4 @@
-// The stored games against a real database file in a fresh folder: labels, and
-// what each change returns.
+// The stored games on a real database file in a fresh folder: labels, what each change returns.
 #include "store/StoredGames.h"
 
 #include "support/TempFolder.h"

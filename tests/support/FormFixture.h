@@ -1,5 +1,4 @@
-// A form started as the program starts it, on a fake shell, and keys typed on
-// its play grid.
+// A form started as the program starts it, on a fake shell, and keys typed on its play grid.
 #pragma once
 
 #include "form/Frm_TaBrel.h"

@@ -1,5 +1,4 @@
-// A fresh folder (mkdtemp, so parallel tests never share one) for the files a test
-// writes, removed with everything in it afterwards; and the bytes of a file.
+// A fresh folder (mkdtemp: parallel tests never share one) removed afterwards; a file's bytes.
 #pragma once
 
 #include <filesystem>

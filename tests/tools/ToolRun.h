@@ -1,5 +1,4 @@
-// Running a built tool as a user runs it: its arguments, its standard input,
-// and what it gives back.
+// Runs a built tool as a user runs it: its arguments, its standard input, what it gives back.
 #pragma once
 
 #include "support/TempFolder.h"

@@ -1,5 +1,4 @@
-// The built tools, run as a user runs them: every kind of misuse, and each
-// command's output lines, messages and exit status.
+// The built tools run as a user runs them: each misuse, each command's output and status.
 #include "ToolRun.h"
 #include "support/BoardText.h"
 #include "support/Puzzles.h"
