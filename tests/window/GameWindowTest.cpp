@@ -1,6 +1,8 @@
-// The kept game, the clock, statistics and printing on the real window.
+// The player's game on the window: candidates, mistakes, history, clock, kept game, printing.
 #include "WindowFixture.h"
 
+#include <QDockWidget>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -10,8 +12,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class KeptWindow : public WindowTest {
+class GameWindow : public WindowTest {
 protected:
+    std::string candidates(int row, int col) {
+        return cell("Grid1", row, col).data().toString().toStdString();
+    }
+    // A click on the place of `digit` in a cell of the candidate grid.
+    void clickDigit(int row, int col, int digit) {
+        QWidget* viewport = find<GridView>("Grid1")->viewport();
+        const QRect place = GridView::digitPlace(cellRect("Grid1", row, col, viewport), digit);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, place.center());
+    }
     // Runs `inDialog` on the modal dialog `name` that `open` shows, then closes it.
     template <typename Dialog>
     void withDialog(const char* open, const char* name, std::function<void(Dialog*)> inDialog) {
@@ -27,7 +38,7 @@ protected:
 
 // The clock counts the time played, and stops when the board is solved, which
 // the line under the play grid tells.
-TEST_F(KeptWindow, TheClockRunsUntilTheGameIsSolved) {
+TEST_F(GameWindow, TheClockRunsUntilTheGameIsSolved) {
     auto* clock = find<QLabel>("Clock");
     EXPECT_TRUE(clock->isVisible());
     typeAt(0, 1, Qt::Key_4);
@@ -45,7 +56,7 @@ TEST_F(KeptWindow, TheClockRunsUntilTheGameIsSolved) {
 
 // Two games, one solved with Auto Play and one left: both played, one solved,
 // none clean; Reset asks, then clears.
-TEST_F(KeptWindow, TheStatisticsDialogCountsTheGamesPlayed) {
+TEST_F(GameWindow, TheStatisticsDialogCountsTheGamesPlayed) {
     typeAt(0, 1, Qt::Key_4);
     shell.messages.answerNext(MsgAnswer::Ok);
     click("Cmd_findodd");
@@ -68,7 +79,7 @@ TEST_F(KeptWindow, TheStatisticsDialogCountsTheGamesPlayed) {
 }
 
 // A closed window's game comes back in the next one with Ctrl+R.
-TEST_F(KeptWindow, AGameClosedComesBackWithContinueLastGame) {
+TEST_F(GameWindow, AGameClosedComesBackWithContinueLastGame) {
     typeAt(0, 1, Qt::Key_4);
     window.close();
     ScriptedQtShell nextShell;
@@ -82,7 +93,7 @@ TEST_F(KeptWindow, AGameClosedComesBackWithContinueLastGame) {
 }
 
 // The dialog's pages go to a PDF: the puzzle on the play grid, one page.
-TEST_F(KeptWindow, PrintPuzzlesSavesThePlayGridsPuzzleAsAPdf) {
+TEST_F(GameWindow, PrintPuzzlesSavesThePlayGridsPuzzleAsAPdf) {
     const std::string pdf = (folder.path() / "puzzles.pdf").string();
     withDialog<PrintDialog>("PrintPuzzles", "PrintDialog", [&](PrintDialog* dialog) {
         dialog->choosePdf = [&] { return QString::fromStdString(pdf); };
@@ -92,6 +103,59 @@ TEST_F(KeptWindow, PrintPuzzlesSavesThePlayGridsPuzzleAsAPdf) {
     text.start("pdftotext", {"-raw", QString::fromStdString(pdf), "-"});
     ASSERT_TRUE(text.waitForFinished());
     EXPECT_TRUE(text.readAllStandardOutput().simplified().startsWith("5 7 2 5 8"));
+}
+
+// Each Ctrl+digit (on either play-side grid) and each click strikes exactly that
+// candidate, and one Revert takes it back.
+TEST_F(GameWindow, EachCtrlDigitAndEachClickTogglesOneCandidate) {
+    for (int digit = 1; digit <= 9; ++digit) {
+        SCOPED_TRACE(digit);
+        std::string expected = "123456789";
+        expected.erase(static_cast<std::size_t>(digit - 1), 1);
+        // A click on the candidate grid would strike the digit under it.
+        const char* grid = digit % 2 ? "Grid3" : "Grid1";
+        find(grid)->setFocus();
+        (digit % 2 ? window.form().controls().Grid3 : window.form().controls().Grid1)
+            .setCurrent(4, 4);
+        QTest::keyClick(find(grid), Qt::Key(Qt::Key_0 + digit), Qt::ControlModifier);
+        EXPECT_EQ(candidates(4, 4), expected);
+        click("Command3");
+        clickDigit(0, 1, digit);
+        EXPECT_EQ(candidates(0, 1), expected);
+        click("Command3");
+        EXPECT_EQ(candidates(0, 1), "123456789");
+        EXPECT_EQ(candidates(4, 4), "123456789");
+    }
+    clickCell("Grid3", 0, 0);
+    QTest::keyClick(find("Grid3"), Qt::Key_5, Qt::ControlModifier);
+    EXPECT_EQ(candidates(0, 0), "123456789") << "r1c1 holds a given";
+}
+
+// The menus' check items, the mistakes line and the history dock; the check
+// items come back as they were left in the next run.
+TEST_F(GameWindow, MistakesAndTheHistoryShowAsTheMenusSay) {
+    auto* line = find<QLabel>("MistakesLine");
+    EXPECT_FALSE(line->isVisible());
+    key(Qt::Key_M); // nothing: Ctrl+M is the key
+    key(Qt::CTRL | Qt::Key_M);
+    typeAt(8, 7, Qt::Key_1);
+    ASSERT_TRUE(waitForText("MistakesLine", "Mistakes: 1"));
+    EXPECT_TRUE(line->isVisible());
+    key(Qt::CTRL | Qt::Key_H);
+    auto* history = find<QListWidget>("History");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history->count() == 2; }));
+    EXPECT_TRUE(find<QDockWidget>("HistoryDock")->isVisible());
+    EXPECT_EQ(history->item(1)->text(), "1  r9c8 = 1");
+    EXPECT_EQ(history->currentRow(), 1);
+    history->setCurrentRow(0);
+    EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
+    ASSERT_TRUE(waitForText("MistakesLine", "Mistakes: 0"));
+
+    ScriptedQtShell nextShell;
+    MainWindow next{nextShell, where(), inFolder("settings.ini")};
+    EXPECT_TRUE(next.findChild<QAction*>("ShowMistakes")->isChecked());
+    EXPECT_TRUE(next.findChild<QAction*>("History")->isChecked());
+    EXPECT_FALSE(next.findChild<QAction*>("RemoveCandidatesWhenPlacing")->isChecked());
 }
 
 } // namespace
