@@ -1,4 +1,4 @@
-// The engine's geometry, its puzzle lines, its pencil marks and its names.
+// The engine's geometry, its pencil marks and the names of techniques, levels and symmetries.
 #include "EngineText.h"
 #include "engine/Generator.h"
 
@@ -28,14 +28,6 @@ TEST(Grid, UnitsAndPeersCoverTheBoardExactly) {
                     shared.insert(other);
         EXPECT_EQ(shared, std::set<int>(PeerTable[cell].begin(), PeerTable[cell].end()));
     }
-}
-
-// Any character but 1-9 is an empty cell, and a line has 81 of them.
-TEST(PuzzleText, ALineReadsBackAsWrittenWithDotsForEmptyCells) {
-    EXPECT_EQ(formatLine(boardOf(Puzzle)), Puzzle);
-    EXPECT_EQ(formatLine(boardOf(std::string(80, 'x') + "9")), std::string(80, '.') + "9");
-    EXPECT_FALSE(parseLine(Puzzle.substr(1)) || parseLine(std::string(Puzzle) + "1"));
-    EXPECT_EQ(cellName(cellAt(1, 7)), "r2c8");
 }
 
 // r1c3 sees 5, 3, 7 in its row, 8 in its column and 6, 9 in its box.
