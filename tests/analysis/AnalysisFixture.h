@@ -1,6 +1,4 @@
-// The analysis of a play side as start-up leaves it, on a fake shell; the hint
-// worked out at once, as the window does when the engine is quick; and the
-// random boards the sweeps are checked on.
+// A play side and its analysis on a fake shell, the hint worked out at once, random boards.
 #pragma once
 
 #include "analysis/Hint.h"

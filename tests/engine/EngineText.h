@@ -7,7 +7,9 @@
 #include "engine/Stepper.h"
 #include "support/Puzzles.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -53,6 +55,47 @@ inline std::string changesOf(const Step& step) {
             text += (text.empty() ? "" : " ") + cellName(entry.cell) + sign +
                     static_cast<char>('0' + entry.digit);
     return text;
+}
+
+// A board on which `technique` is the simplest step once the candidates
+// `eliminated` are taken out of its pencil marks, what the step changes and its
+// line. TechniqueTest.cpp holds the rows, simplest technique first.
+using Finder = std::optional<Step> (*)(const Candidates&);
+struct TechniqueCase {
+    const char* name;
+    Technique technique;
+    Finder find;
+    std::string_view board, eliminated, changes, description;
+};
+std::span<const TechniqueCase> techniqueCases();
+inline void PrintTo(const TechniqueCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+// Placements are the solution's digits, eliminations are not.
+inline void expectSound(const Step& step, const Board& solution) {
+    for (const CellDigit& placement : step.placements)
+        EXPECT_EQ(solution[placement.cell], placement.digit) << cellName(placement.cell);
+    for (const CellDigit& elimination : step.eliminations)
+        EXPECT_NE(solution[elimination.cell], elimination.digit) << cellName(elimination.cell);
+}
+
+// The proof rests on candidates the marks have, each in one of the units the
+// step names (a naked single names none), and its nodes cover it.
+inline void expectProvenByCandidates(const Step& step, const Candidates& marks) {
+    std::size_t covered = 0;
+    for (int size : step.nodeSizes)
+        covered += static_cast<std::size_t>(size);
+    EXPECT_TRUE(step.nodeSizes.empty() || covered == step.proof.size());
+    EXPECT_FALSE(step.proof.empty());
+    for (const CellDigit& entry : step.proof) {
+        EXPECT_TRUE(marks.has(entry.cell, entry.digit)) << cellName(entry.cell);
+        const auto units = unitsOf(entry.cell);
+        EXPECT_TRUE(step.units.empty() ||
+                    std::find_first_of(units.begin(), units.end(), step.units.begin(),
+                                       step.units.end()) != units.end())
+            << cellName(entry.cell);
+    }
 }
 
 // Puzzles of the other levels (and one the techniques here do not finish); the

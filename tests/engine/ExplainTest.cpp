@@ -1,5 +1,4 @@
-// Describing steps that have no wording of their own, or lack the fields
-// their wording reads.
+// Describing steps that have no wording of their own, or lack the fields their wording reads.
 #include "engine/Explain.h"
 
 #include "EngineText.h"
@@ -114,13 +113,6 @@ TEST(Explain, AChainStepIsExplainedAFactALineAndNestedChainsIndented) {
         EXPECT_EQ(explainLinks(linked.step), linked.lines);
     }
     EXPECT_TRUE(explainLinks(Step{}).empty());
-}
-
-TEST(Explain, UnitsAreNamedFromOneBoxesLeftToRightTopToBottom) {
-    EXPECT_EQ(unitName(rowUnit(0)), "row 1");
-    EXPECT_EQ(unitName(colUnit(8)), "column 9");
-    EXPECT_EQ(unitName(boxUnit(boxOf(cellAt(1, 7)))), "box 3");
-    EXPECT_EQ(unitName(boxUnit(boxOf(cellAt(4, 0)))), "box 4");
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// Each technique on a board where it is the simplest step, and not again once
-// its pattern has nothing left to take.
+// Each technique on a board where it is the simplest step, and not again once it takes nothing.
 #include "EngineText.h"
 #include "engine/Chains.h"
 #include "engine/Colouring.h"
@@ -21,21 +20,9 @@
 namespace engine {
 namespace {
 
-using Finder = std::optional<Step> (*)(const Candidates&);
-
-struct TechniqueCase {
-    const char* name;
-    Technique technique;
-    Finder find;
-    std::string_view board;
-    // Candidates taken out of the board's pencil marks first.
-    std::string_view eliminated;
-    std::string_view changes;
-    std::string_view description;
-};
-
 // Boards met on the way through qqwing puzzles; each row's technique is the
-// first that applies to the board's own pencil marks.
+// first that applies to the board's own pencil marks. The stepper's test asks
+// the rows' finders in this order.
 const TechniqueCase TechniqueCases[] = {
     {"HiddenSingle", Technique::HiddenSingle, findHiddenSingle, MediumPuzzle.puzzle, "", "r1c9=2",
      "Hidden single: the only place for 2 in box 3 is r1c9"},
@@ -201,56 +188,6 @@ const TechniqueCase TechniqueCases[] = {
      "Nested forcing chains from r8c6 (3 and 5): each makes r9c6 not 5, so 5 goes from r9c6"},
 };
 
-void PrintTo(const TechniqueCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class Techniques : public ::testing::TestWithParam<TechniqueCase> {};
-
-// The stepper takes the row's technique, so no simpler one applies, and the
-// step is sound: placements are the solution's digits, eliminations are not.
-TEST_P(Techniques, IsTheSimplestStepAndSound) {
-    const TechniqueCase& row = GetParam();
-    const Candidates marks = marksOf(row.board, row.eliminated);
-    const auto found = row.find(marks);
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->technique, row.technique);
-    EXPECT_EQ(changesOf(*found), row.changes);
-    const auto step = nextStep(marks, Unique);
-    ASSERT_TRUE(step);
-    EXPECT_EQ(step->technique, row.technique);
-    EXPECT_EQ(changesOf(*step), row.changes);
-    const Board solution = solve(boardOf(row.board)).solution;
-    for (const CellDigit& placement : step->placements)
-        EXPECT_EQ(solution[placement.cell], placement.digit);
-    for (const CellDigit& elimination : step->eliminations)
-        EXPECT_NE(solution[elimination.cell], elimination.digit);
-}
-
-// The window's status line for the step.
-TEST_P(Techniques, IsDescribedInOneLine) {
-    const TechniqueCase& row = GetParam();
-    EXPECT_EQ(describe(row.find(marksOf(row.board, row.eliminated)).value_or(Step{})),
-              row.description);
-}
-
-// The proof is made of candidates the board has, each in one of the units the
-// step names (a naked single names none).
-TEST_P(Techniques, ProvesWithCandidatesOfItsUnits) {
-    const TechniqueCase& row = GetParam();
-    const Candidates marks = marksOf(row.board, row.eliminated);
-    const Step step = row.find(marks).value_or(Step{});
-    ASSERT_FALSE(step.proof.empty());
-    for (const CellDigit& entry : step.proof) {
-        EXPECT_TRUE(marks.has(entry.cell, entry.digit)) << cellName(entry.cell);
-        const auto units = unitsOf(entry.cell);
-        EXPECT_TRUE(step.units.empty() ||
-                    std::find_first_of(units.begin(), units.end(), step.units.begin(),
-                                       step.units.end()) != units.end())
-            << cellName(entry.cell);
-    }
-}
-
 bool isChainStep(Technique technique) {
     return technique >= Technique::XChain;
 }
@@ -263,11 +200,8 @@ bool isForcingStep(Technique technique) {
 // earlier link of its branch ended, unless it starts a branch or a nested
 // chain; a contradiction takes candidates that earlier links took. A forcing
 // chain's branches each end in the step's one conclusion or in a contradiction.
-TEST_P(Techniques, ChainStepsLinkTheirCandidatesFromStartToEnd) {
-    const TechniqueCase& row = GetParam();
-    const Candidates marks = marksOf(row.board, row.eliminated);
-    const Step step = row.find(marks).value_or(Step{});
-    ASSERT_EQ(step.links.empty(), !isChainStep(row.technique));
+void expectLinkedFromStartToEnd(const Step& step, const Candidates& marks) {
+    ASSERT_EQ(step.links.empty(), !isChainStep(step.technique));
     const std::vector<CellDigit>& outcome =
         step.placements.empty() ? step.eliminations : step.placements;
     std::vector<std::vector<CellDigit>> reached;
@@ -294,21 +228,36 @@ TEST_P(Techniques, ChainStepsLinkTheirCandidatesFromStartToEnd) {
         reached.push_back(link.to);
         const bool endsBranch =
             i + 1 == step.links.size() || step.links[i + 1].branch != link.branch;
-        if (endsBranch && isForcingStep(row.technique)) {
+        if (endsBranch && isForcingStep(step.technique)) {
             EXPECT_TRUE(link.to.empty() || link.to == outcome) << "branch " << int(link.branch);
         }
     }
 }
 
-// After its step the pattern is still on the board but takes nothing: the
+class Techniques : public ::testing::TestWithParam<TechniqueCase> {};
+
+// The stepper takes the row's technique, so no simpler one applies; the step is
+// sound, proven and linked as above, and told in one line (the window's status
+// line). After it the pattern is still on the board but takes nothing: the
 // finder must not offer the same instance again (it would loop the stepper).
-TEST_P(Techniques, DoesNotFireOnAPatternThatTakesNothing) {
+TEST_P(Techniques, IsTheSimplestStepSoundAndProvenAndNotOfferedAgain) {
     const TechniqueCase& row = GetParam();
     Candidates marks = marksOf(row.board, row.eliminated);
-    const Step first = row.find(marks).value_or(Step{});
-    ASSERT_TRUE(apply(marks, first));
+    const auto found = row.find(marks);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->technique, row.technique);
+    EXPECT_EQ(changesOf(*found), row.changes);
+    EXPECT_EQ(describe(*found), row.description);
+    const auto step = nextStep(marks, Unique);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->technique, row.technique);
+    EXPECT_EQ(changesOf(*step), row.changes);
+    expectSound(*found, solve(boardOf(row.board)).solution);
+    expectProvenByCandidates(*found, marks);
+    expectLinkedFromStartToEnd(*found, marks);
+    ASSERT_TRUE(apply(marks, *found));
     if (const auto again = row.find(marks)) {
-        EXPECT_FALSE(again->proof == first.proof && again->units == first.units);
+        EXPECT_FALSE(again->proof == found->proof && again->units == found->units);
         EXPECT_TRUE(apply(marks, *again));
     }
 }
@@ -330,14 +279,6 @@ TEST(TechniqueOrder, UniqueRectanglesWaitForAPuzzleKnownToBeUnique) {
     }
 }
 
-// A cell that is both a naked and a hidden single is taken as a hidden single,
-// the first technique of the list.
-TEST(TechniqueOrder, AHiddenSingleComesBeforeANakedSingle) {
-    const Candidates marks = marksOf(EasyPuzzle.puzzle);
-    ASSERT_TRUE(findNakedSingle(marks));
-    EXPECT_EQ(nextStep(marks)->technique, Technique::HiddenSingle);
-}
-
 // Subsets and fish take sizes 2-4 only; another size finds nothing rather
 // than reading past their tables.
 TEST(TechniqueOrder, ASizeOutsideTwoToFourFindsNothing) {
@@ -350,4 +291,9 @@ TEST(TechniqueOrder, ASizeOutsideTwoToFourFindsNothing) {
 }
 
 } // namespace
+
+std::span<const TechniqueCase> techniqueCases() {
+    return TechniqueCases;
+}
+
 } // namespace engine

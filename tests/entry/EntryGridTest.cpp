@@ -1,7 +1,4 @@
-// Typing a puzzle into the entry grid: the arrow keys, the two entry modes, storing
-// on a cell change, the detached editor, the focus and the first-key rule; and
-// what the live check reads of the cells (what the engine says of the puzzle is
-// checked through the status line's words).
+// Typing a puzzle into the entry grid through its editor, and what the live check reads.
 #include "entry/EntryGrid.h"
 
 #include "entry/EntryCheck.h"

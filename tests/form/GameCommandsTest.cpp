@@ -1,7 +1,7 @@
-// "Save Game", "Restore Game" and "Delete Game" against a real database file in a
-// fresh folder: what is stored, what is asked and what is told.
+// Save, Restore, Delete, import and export on a real database file: what is asked and told.
 #include "store/GameStore.h"
 #include "support/FormFixture.h"
+#include "support/Puzzles.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
 
@@ -13,13 +13,7 @@ namespace {
 
 using Games = std::vector<std::string>;
 
-// The bytes of a file; "" for a folder or no file.
-std::string contentsOf(const std::filesystem::path& file) {
-    if (!std::filesystem::is_regular_file(file))
-        return {};
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+const std::string Other = cellsOf(EasyPuzzle.puzzle);
 
 // A form started on `folder` that restores, saves and deletes, its boxes answered
 // with `answers`: the play grid after start-up, then after Restore with the games
@@ -48,26 +42,38 @@ std::string session(const std::filesystem::path& folder, std::vector<MsgAnswer> 
 class GameCommands : public ::testing::Test {
 protected:
     std::filesystem::path file() const { return folder.path() / GameStoreFileName; }
+    std::filesystem::path write(const std::string& name, const std::string& text) {
+        const std::filesystem::path file = folder.path() / name;
+        std::ofstream(file, std::ios::binary) << text;
+        return file;
+    }
+    // What the form tells after `action`.
+    std::string told(const std::function<void()>& action) {
+        shell.messages.answerNext(MsgAnswer::Ok);
+        action();
+        return shell.messages.texts().back();
+    }
+    static std::string quoted(const std::filesystem::path& file) {
+        return "\"" + file.string() + "\"";
+    }
 
     TempFolder folder;
     FakeShell shell;
     Frm_TaBrel form{shell, folder.path()};
 };
 
-// Delete asks about the selected game, or with none selected about the newest,
-// and removes it only on Yes.
+// Delete asks about the selected game and removes it only on Yes (with none
+// selected the newest is meant: the store's test).
 TEST_F(GameCommands, DeleteRemovesOnlyAConfirmedGame) {
     for (const char* d1 : {"1", "2"}) // as an earlier run of the program stored them
         GameStore(file()).addNew("2026-12-05 10:00:00", d1);
     form.Form_Load();
     form.controls().DataCombo1.select(1);
-    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No})
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
         shell.messages.answerNext(answer);
-    for (int click = 0; click < 3; ++click)
         form.Command10_Click();
-    EXPECT_EQ(shell.messages.texts(),
-              (Games{"Are you sure to Delete Game 1", "Are you sure to Delete Game 1",
-                     "Are you sure to Delete Game 2"}));
+        EXPECT_EQ(shell.messages.texts().back(), "Are you sure to Delete Game 1");
+    }
     EXPECT_EQ(GameStore(file()).boards(), Games{"2"});
 }
 
@@ -82,7 +88,7 @@ TEST_F(GameCommands, AnUnusableFileIsToldOnceAtStartUpAndNeverTouched) {
         SCOPED_TRACE(reason);
         TempFolder where;
         const std::filesystem::path file = where.path() / GameStoreFileName;
-        const std::string name = "\"" + file.string() + "\"";
+        const std::string name = quoted(file);
         std::optional<Database> holder;
         if (spoil == AnotherFormat)
             std::ofstream(file) << "a file of another format";
@@ -121,7 +127,7 @@ TEST_F(GameCommands, AReadOnlyFileIsRestoredFromAndRefusesSaveAndDeleteWithTheir
         return session(folder.path(), {Ok, Ok, Yes, Ok});
     });
     std::filesystem::permissions(folder.path(), std::filesystem::perms(0755));
-    const std::string name = "\"" + file().string() + "\"";
+    const std::string name = quoted(file());
     EXPECT_EQ(seen, cellsOf(BuiltInBoard) + "\n" +
                         "Games in progress cannot be kept: the game database is read-only.\n" +
                         std::string(81, '2') + " 2 listed\n" + "The stored games in " + name +
@@ -130,6 +136,60 @@ TEST_F(GameCommands, AReadOnlyFileIsRestoredFromAndRefusesSaveAndDeleteWithTheir
                         "Are you sure to Delete Game 2\n" + "Game 2 was not deleted from " + name +
                         ": the file is read-only.\n");
     EXPECT_EQ(contentsOf(file()), before);
+}
+
+using PuzzleFiles = GameCommands;
+
+// The common collection lines come in; comments, stored and repeated boards and
+// lines that are no puzzle are skipped and counted; the export writes every
+// stored game, oldest first, as lines an import reads.
+TEST_F(PuzzleFiles, ImportSkipsWhatIsNoNewPuzzleAndExportWritesEveryGame) {
+    form.Form_Load();
+    std::string noSolution = Other;
+    noSolution[2] = '1'; // no digit repeats, but r1c3 leaves no place for its 1
+    putBoard(form.controls().Grid2, BuiltInBoard);
+    form.Command5_Click();
+    const std::filesystem::path file =
+        write("collection.txt", "\xEF\xBB\xBF# a collection\r\n" + Other + " 2.3 gentle\r\n\r\n" +
+                                    std::string(BuiltInBoard) + "\n" + Other + "\n" +
+                                    std::string(EasyPuzzle.solution).replace(0, 1, "0") +
+                                    "\tnamed\nnot a puzzle\n" + noSolution + "\n");
+    EXPECT_EQ(told([&] { form.importPuzzles(file); }),
+              "Added 2 puzzles from " + quoted(file) +
+                  " to the stored games.\n\nSkipped 1 already stored, 1 repeated in the file "
+                  "and 2 lines that are not puzzles.");
+    EXPECT_EQ(form.controls().DataCombo1.entries().size(), 3u) << "the list shows the added games";
+    const std::filesystem::path exported = folder.path() / "exported.txt";
+    EXPECT_EQ(told([&] { form.exportPuzzles(exported); }),
+              "Exported 3 stored games to " + quoted(exported) + ".");
+    EXPECT_EQ(contentsOf(exported),
+              "# Tabrel stored games: 3 puzzles, one a line, \".\" for an empty cell\n" +
+                  cellsOf(BuiltInBoard) + "\n" + Other + "\n." +
+                  std::string(EasyPuzzle.solution.substr(1)) + "\n");
+}
+
+// Nothing is added or written, and the file that could not be used is named
+// with the reason.
+TEST_F(PuzzleFiles, FailuresAreToldAndChangeNothing) {
+    form.Form_Load();
+    const std::filesystem::path missing = folder.path() / "missing.txt";
+    const std::filesystem::path nowhere = folder.path() / "no folder" / "out.txt";
+    EXPECT_EQ(told([&] { form.importPuzzles(missing); }),
+              "No puzzles were imported: " + quoted(missing) +
+                  " cannot be read (No such file or directory).");
+    EXPECT_EQ(told([&] { form.importPuzzles(folder.path()); }),
+              "No puzzles were imported: " + quoted(folder.path()) +
+                  " cannot be read (it is a folder).");
+    EXPECT_EQ(told([&] { form.exportPuzzles(nowhere); }),
+              "No puzzles were exported: " + quoted(nowhere) +
+                  " cannot be written (No such file or directory).");
+    EXPECT_FALSE(std::filesystem::exists(nowhere.parent_path()));
+    Database other(folder.path() / GameStoreFileName, Database::Access::ReadWrite);
+    other.exec("begin immediate");
+    EXPECT_TRUE(told([&] {
+                    form.importPuzzles(write("one.txt", Other + "\n"));
+                }).ends_with(": the file is in use by another program."));
+    EXPECT_TRUE(form.controls().DataCombo1.entries().empty());
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The game kept across closing, through the form: written after its first
-// change, put back exactly by "Continue Last Game", timed, and seen solved.
+// The game kept across closing, through the form: kept from its first change, put back exactly.
 #include "support/FormFixture.h"
 #include "support/TempFolder.h"
 
@@ -15,12 +14,6 @@ protected:
         form->Form_Load();
         return form;
     }
-    static void type(Frm_TaBrel& form, int row, int col, char key) {
-        form.controls().Grid3.setCurrent(row, col);
-        int code = key;
-        form.Grid3_KeyPress(code);
-    }
-
     TempFolder folder;
     FakeShell shell;
 };
@@ -32,7 +25,7 @@ TEST_F(KeptGame, ContinueLastGamePutsTheGameBackExactly) {
     PlayRecord before;
     {
         auto form = start();
-        type(*form, 0, 1, '4');
+        typeAt(*form, 0, 1, '4');
         form->Command1_Click();
         for (int step = 0; step < 510; ++step)
             form->toggleCandidate(4, 4, 1 + step % 9);
@@ -70,8 +63,8 @@ TEST_F(KeptGame, ContinueLastGamePutsTheGameBackExactly) {
 TEST_F(KeptGame, ANewGameReplacesTheKeptOneOnlyAtItsFirstChange) {
     {
         auto form = start();
-        type(*form, 0, 1, '4');
-        type(*form, 0, 2, '6');
+        typeAt(*form, 0, 1, '4');
+        typeAt(*form, 0, 2, '6');
         form->Command2_Click();
     }
     {
@@ -85,7 +78,7 @@ TEST_F(KeptGame, ANewGameReplacesTheKeptOneOnlyAtItsFirstChange) {
         form->continueLastGame();
         EXPECT_EQ(form->controls().Grid3.text(0, 2), "6");
         form->Command2_Click();
-        type(*form, 0, 2, '9');
+        typeAt(*form, 0, 2, '9');
     }
     auto form = start();
     form->continueLastGame();
@@ -94,10 +87,10 @@ TEST_F(KeptGame, ANewGameReplacesTheKeptOneOnlyAtItsFirstChange) {
 }
 
 // The clock stops when the board agrees with the solution, whatever made it so,
-// and the line says how long it took; the game is recorded as solved.
+// and the line says how long it took (the statistics are the window's test).
 TEST_F(KeptGame, ASolvedGameStopsTheClockAndSaysSo) {
     auto form = start();
-    type(*form, 0, 1, '4');
+    typeAt(*form, 0, 1, '4');
     form->askForHint(true);
     shell.clock += 754s;
     shell.messages.answerNext(MsgAnswer::Ok);
@@ -106,12 +99,6 @@ TEST_F(KeptGame, ASolvedGameStopsTheClockAndSaysSo) {
     EXPECT_EQ(form->controls().PlayStatus.text(), "Solved in 12:34 with 1 hint.");
     shell.clock += 60s;
     EXPECT_EQ(form->secondsPlayed(), 754);
-    const std::vector<LevelRecord> records = form->statistics();
-    const auto easy = std::find_if(records.begin(), records.end(),
-                                   [](const LevelRecord& record) { return record.played > 0; });
-    ASSERT_NE(easy, records.end());
-    EXPECT_EQ(easy->solved, 1);
-    EXPECT_EQ(easy->clean, 0) << "a hint and Auto Play helped";
 }
 
 } // namespace

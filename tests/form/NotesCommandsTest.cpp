@@ -1,17 +1,10 @@
-// The player's own game through the form: typed moves as history steps, the
-// history's labels, the mistakes line and the way back to a correct board.
+// The player's own game through the form: typed moves, the history's labels, the mistakes.
 #include "support/FormFixture.h"
 
 namespace {
 
 class PlayerGame : public FormTest {
 protected:
-    // Types `key` at (row, col) of the play grid, as the keyboard does.
-    void type(int row, int col, char key) {
-        form.controls().Grid3.setCurrent(row, col);
-        int code = key;
-        form.Grid3_KeyPress(code);
-    }
     std::string label(int slot) const { return form.play().HistLabel(slot); }
 };
 
@@ -24,11 +17,11 @@ TEST_F(PlayerGame, ATypedMoveIsOneHistoryStep) {
         form.Command2_Click();
         form.setRemoveWhenPlacing(cleaning);
         const std::string grid1 = joinedTexts(form.controls().Grid1);
-        type(0, 1, '4');
+        typeAt(form, 0, 1, '4');
         EXPECT_EQ(form.play().HistIdx, 1);
         EXPECT_EQ(label(1), "r1c2 = 4");
         EXPECT_EQ(form.controls().Grid1.text(0, 2), cleaning ? "12356789" : "123456789");
-        type(0, 1, ' ');
+        typeAt(form, 0, 1, ' ');
         EXPECT_EQ(label(2), "r1c2 cleared");
         form.Command3_Click();
         form.Command3_Click();
@@ -45,7 +38,7 @@ TEST_F(PlayerGame, EachSlotIsLabelledWithWhatRecordedIt) {
     EXPECT_EQ(label(0), "Start");
     form.Command1_Click();
     EXPECT_EQ(label(1), "Update: 1 placed");
-    type(0, 1, '5');
+    typeAt(form, 0, 1, '5');
     form.Command13_Click();
     EXPECT_EQ(label(3), "Clue taken back");
     form.Command3_Click();
@@ -64,35 +57,30 @@ TEST_F(PlayerGame, EachSlotIsLabelledWithWhatRecordedIt) {
     EXPECT_EQ(form.play().lastRecorded(), 500);
 }
 
-// Two wrong digits and a candidate string without the solution's digit are three
-// mistakes; going back lands on the last slot without any.
-TEST_F(PlayerGame, MistakesAreCountedAndTheWayBackLandsOnTheLastCorrectBoard) {
-    form.setShowMistakes(true);
-    type(0, 1, '4');
-    type(8, 7, '1');
-    form.toggleCandidate(8, 0, 9);
-    type(8, 6, '3');
-    EXPECT_EQ(form.mistakesLine(), "Mistakes: 3");
-    EXPECT_TRUE(form.mistakes().play[8 * 9 + 6]);
-    form.backToLastCorrectBoard();
-    EXPECT_EQ(form.play().HistIdx, 1);
-    EXPECT_EQ(form.controls().PlayStatus.text(), "Went back 3 steps to the last correct board.");
-    EXPECT_EQ(form.mistakesLine(), "Mistakes: 0");
-    form.backToLastCorrectBoard();
-    EXPECT_EQ(form.controls().PlayStatus.text(), "No mistake to go back from.");
-    form.pastePuzzle("5" + std::string(80, '.'));
-    EXPECT_EQ(form.mistakesLine(), "Mistakes: no single solution");
-}
-
 // The solution is worked out off the window's thread: no line until it comes,
-// and a way back asked for meanwhile is made once it does.
-TEST_F(PlayerGame, TheWayBackWaitsForTheSolution) {
+// and a way back asked for meanwhile is made once it does. Two wrong digits and
+// a candidate string without the solution's digit are three mistakes; going
+// back lands on the last slot without any.
+TEST_F(PlayerGame, MistakesAreCountedAndTheWayBackLandsOnTheLastCorrectBoard) {
     shell.jobs.hold = true;
     form.setShowMistakes(true);
     EXPECT_EQ(form.mistakesLine(), "");
     form.backToLastCorrectBoard();
     shell.jobs.finishJobs();
     EXPECT_EQ(form.controls().PlayStatus.text(), "No mistake to go back from.");
+    shell.jobs.hold = false;
+    typeAt(form, 0, 1, '4');
+    typeAt(form, 8, 7, '1');
+    form.toggleCandidate(8, 0, 9);
+    typeAt(form, 8, 6, '3');
+    EXPECT_EQ(form.mistakesLine(), "Mistakes: 3");
+    EXPECT_TRUE(form.mistakes().play[8 * 9 + 6]);
+    form.backToLastCorrectBoard();
+    EXPECT_EQ(form.play().HistIdx, 1);
+    EXPECT_EQ(form.controls().PlayStatus.text(), "Went back 3 steps to the last correct board.");
+    EXPECT_EQ(form.mistakesLine(), "Mistakes: 0");
+    form.pastePuzzle("5" + std::string(80, '.'));
+    EXPECT_EQ(form.mistakesLine(), "Mistakes: no single solution");
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The layout of printed pages: every grid with its caption inside the printable
-// area, none on another, the page well used; and the paper by the locale.
+// The layout of printed pages: grids with captions inside the area, apart, well used; the paper.
 #include "print/PuzzlePages.h"
 
 #include <QLocale>

@@ -1,6 +1,4 @@
-// The built program run as an unprivileged user runs an installed copy: it keeps
-// its games in the user's data folder, and SIGTERM, SIGINT and SIGHUP end it
-// cleanly, with exit status 0 and the file of stored games as it was.
+// The installed program run by an unprivileged user: its games folder, and signals ending it.
 #include "store/GameStore.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
@@ -104,11 +102,6 @@ protected:
         return status;
     }
 
-    std::string databaseBytes() const {
-        std::ifstream file(database, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
-    }
-
     TempFolder root;
     const fs::path bin = root.path() / "bin";
     const fs::path home = root.path() / "home";
@@ -132,14 +125,14 @@ TEST_F(InstalledProgram, EndsCleanlyOnEachSignalTheSystemSendsToEndIt) {
             std::ofstream(database) << "a file of another format";
             handOver(home);
         }
-        const std::string before = databaseBytes();
+        const std::string before = contentsOf(database);
         start();
         ASSERT_TRUE(withinAMinute([&] { return usable ? holdsDatabase() : catchesSignals(); }))
             << "start-up never came that far";
         kill(program, signal);
         const int status = endStatus();
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wait status " << status;
-        EXPECT_EQ(databaseBytes(), before) << "every stored game stays whole";
+        EXPECT_EQ(contentsOf(database), before) << "every stored game stays whole";
         EXPECT_FALSE(fs::exists(bin / GameStoreFileName)) << "nothing beside the program";
     }
 }

@@ -1,6 +1,4 @@
-// Saves cut off by the process being killed: the file stays whole, every save
-// that was reported committed is in it, and the kept game is as one of its
-// writes left it.
+// Saves killed midway: the file stays whole and keeps every committed game and a kept game.
 #include "store/KeptGames.h"
 #include "store/StoredGames.h"
 #include "support/TempFolder.h"

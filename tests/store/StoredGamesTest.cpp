@@ -1,9 +1,11 @@
-// The stored games against a real database file in a fresh folder: labels, and
-// what each change returns.
+// The stored games on a real database file: their folder, labels, what each change returns.
 #include "store/StoredGames.h"
 
+#include "store/GameFolder.h"
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <time.h>
@@ -120,6 +122,44 @@ TEST(StoreWithoutFolder, TouchesNothingAndSaysWhy) {
     EXPECT_TRUE(games.entries().empty());
     EXPECT_EQ(games.import({std::string(81, '1')}, SomeDay).change.state, State::NoFolder);
     EXPECT_EQ(games.boards(), std::nullopt);
+}
+
+namespace fs = std::filesystem;
+
+// Beside the program unless that folder can neither serve nor be written; a data
+// folder chosen is created when missing, and only then. A folder that does not
+// exist takes no file.
+TEST(GameFolder, StaysBesideTheProgramUnlessThatFolderCanNeitherServeNorBeWritten) {
+    const struct {
+        const char* name;
+        bool databaseThere, writable, dataFolder, dataChosen;
+    } cases[] = {
+        {"AFolderTheUserCannotWrite", false, false, true, true},
+        {"ADatabaseWhereTheUserCannotWrite", true, false, true, false},
+        {"AWritableFolder", false, true, true, false},
+        {"NoDataFolderToGoTo", false, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder root;
+        const fs::path program = root.path() / "bin", home = root.path() / "home";
+        const fs::path data = home / "share" / "tabrel";
+        fs::permissions(root.path(), fs::perms(0755));
+        fs::create_directory(program);
+        if (c.databaseThere)
+            std::ofstream(program / GameStoreFileName) << "";
+        fs::permissions(program, fs::perms(c.writable ? 0777 : 0755));
+        fs::create_directory(home);
+        fs::permissions(home, fs::perms(0777));
+        const std::string seen = asUnprivilegedUser([&] {
+            const fs::path chosen = gameFolder(program, c.dataFolder ? data : fs::path());
+            return chosen.string() + (fs::is_directory(data) ? " +data" : "") +
+                   (canCreateFilesIn(program) ? " writable" : "") +
+                   (canCreateFilesIn(home / "missing") ? " missing" : "");
+        });
+        EXPECT_EQ(seen, (c.dataChosen ? data.string() + " +data" : program.string()) +
+                            (c.writable ? " writable" : ""));
+    }
 }
 
 } // namespace

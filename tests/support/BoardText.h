@@ -1,5 +1,4 @@
-// Boards written as 81-character lines in tests: digits 1-9 are cell texts, any
-// other character an empty cell.
+// Boards as 81-character lines in tests: digits 1-9 are cell texts, any other character empty.
 #pragma once
 
 #include "board/HistArray.h"

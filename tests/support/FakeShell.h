@@ -1,6 +1,4 @@
-// The shell of window-free tests: message boxes answered from a script, jobs run
-// when the test says, yields that run the test's actions, counted beeps, a set
-// clock.
+// The shell of window-free tests: scripted boxes, jobs run when told, yields, beeps, a clock.
 #pragma once
 
 #include "controls/Shell.h"

@@ -1,4 +1,4 @@
-// A form started as the program starts it, on a fake shell.
+// A form started as the program starts it, on a fake shell, and keys typed on its play grid.
 #pragma once
 
 #include "form/Frm_TaBrel.h"
@@ -14,3 +14,10 @@ protected:
     FakeShell shell;
     Frm_TaBrel form{shell};
 };
+
+// Types `key` at (row, col) of the form's play grid, as the keyboard does.
+inline void typeAt(Frm_TaBrel& form, int row, int col, char key) {
+    form.controls().Grid3.setCurrent(row, col);
+    int code = key;
+    form.Grid3_KeyPress(code);
+}

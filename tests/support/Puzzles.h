@@ -1,6 +1,4 @@
-// Puzzles known with their one solution, and a fact about finished boards that
-// does not come from the code under test. Standard library only, so that the
-// engine's tests share them.
+// Known puzzles with their one solution, and a solution check independent of the code under test.
 #pragma once
 
 #include <algorithm>

@@ -1,10 +1,11 @@
-// A fresh folder (mkdtemp, so parallel tests never share one) for the files a test
-// writes, removed with everything in it afterwards.
+// A fresh folder (mkdtemp: parallel tests never share one) removed afterwards; a file's bytes.
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <string>
 
 class TempFolder {
 public:
@@ -25,3 +26,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The bytes of `file`; "" for a folder or no file.
+inline std::string contentsOf(const std::filesystem::path& file) {
+    if (!std::filesystem::is_regular_file(file))
+        return {};
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}

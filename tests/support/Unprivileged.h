@@ -1,5 +1,4 @@
-// Runs a check as a user without privileges: an administrator writes through
-// permission bits, so a test of what a user may not write must not run as one.
+// Runs a check as a user the permission bits bind: an administrator's writes pass through them.
 #pragma once
 
 #include <functional>

@@ -1,34 +1,16 @@
-// Hints, the entry grid's live line and the runner on the real window: the keys,
-// the status lines and the highlights as the user sees them, and a window that
-// never waits for the engine.
+// Hints, chain hints' arrows and the runner on the real window, as the user sees them.
 #include "WindowFixture.h"
 #include "window/BackgroundRunner.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <future>
 #include <thread>
 
 namespace {
 
-class AdviceWindow : public WindowTest {
-protected:
-    std::string line(const char* label) { return find<QLabel>(label)->text().toStdString(); }
+using AdviceWindow = WindowTest;
 
-    // The hint keys' answers may come from a worker thread.
-    bool waitForLine(const char* label, const std::string& text) {
-        return QTest::qWaitFor([&] { return line(label) == text; }, 10000);
-    }
-
-    // A pixel of the cell's own area, inside the edge a mark draws.
-    QColor tint(const char* grid, int row, int col) {
-        QWidget* viewport = find<GridView>(grid)->viewport();
-        const QPoint inside = cellRect(grid, row, col, viewport).topLeft() + QPoint(6, 6);
-        return viewport->grab().toImage().pixelColor(inside);
-    }
-};
-
-const QColor Plain(255, 255, 255);
 const std::string BuiltInHint = "Hidden single: the only place for 8 in box 2 is r1c4";
 
 // The proof and the change are marked on both grids, and only while the board
@@ -37,36 +19,64 @@ const std::string BuiltInHint = "Hidden single: the only place for 8 in box 2 is
 TEST_F(AdviceWindow, HintsShowTheStepUntilTheBoardChangesAndShiftHMakesIt) {
     clickCell("Grid3", 4, 4);
     QTest::keyClick(find("Grid3"), 'h');
-    ASSERT_TRUE(waitForLine("PlayStatus", BuiltInHint)) << line("PlayStatus");
-    EXPECT_NE(tint("Grid3", 0, 3), Plain);
-    EXPECT_NE(tint("Grid1", 0, 3), Plain);
-    EXPECT_EQ(tint("Grid3", 0, 2), Plain);
+    ASSERT_TRUE(waitForText("PlayStatus", BuiltInHint)) << text("PlayStatus");
+    EXPECT_NE(tint("Grid3", 0, 3), plain);
+    EXPECT_NE(tint("Grid1", 0, 3), plain);
+    EXPECT_EQ(tint("Grid3", 0, 2), plain);
     EXPECT_EQ(find<GridView>("Grid3")->currentIndex(), cell("Grid3", 4, 4));
-    clickCell("Grid3", 8, 0);
-    key(Qt::Key_9);
-    EXPECT_EQ(line("PlayStatus"), "");
-    EXPECT_EQ(tint("Grid3", 0, 3), Plain);
+    typeAt(8, 0, Qt::Key_9);
+    EXPECT_EQ(text("PlayStatus"), "");
+    EXPECT_EQ(tint("Grid3", 0, 3), plain);
     key(Qt::Key_Delete);
     clickCell("Grid3", 4, 4);
     QTest::keyClick(find("Grid3"), 'H', Qt::ShiftModifier);
-    ASSERT_TRUE(waitForLine("PlayStatus", BuiltInHint));
+    ASSERT_TRUE(waitForText("PlayStatus", BuiltInHint));
     EXPECT_EQ(cell("Grid3", 0, 3).data().toString(), "8");
     click("Command3");
     EXPECT_EQ(shown("Grid3"), cellsOf(BuiltInBoard));
 }
 
-// The line follows each stored cell, and marks a repeat.
-TEST_F(AdviceWindow, TheLiveLineUnderTheEntryGridFollowsTheTyping) {
-    showPage(1);
-    click("Check1");
-    clickCell("Grid2", 0, 1);
-    key(Qt::Key_5);
-    clickCell("Grid2", 0, 0);
-    key(Qt::Key_5);
-    EXPECT_TRUE(
-        waitForLine("EntryStatus", "2 givens · 5 twice in row 1 (r1c1, r1c2) · no solution"))
-        << line("EntryStatus");
-    EXPECT_NE(tint("Grid2", 0, 1), Plain);
+// Eight steps of singles, locked candidates and subsets, then an AIC.
+constexpr std::string_view ChainAtStepNine =
+    ".8.3.....9..5..1.4....7.....2..4..8.8..2..34...79...521...52.9....19...32.4......";
+
+// Its links are drawn as arrows on the candidate grid and its reasoning is in
+// the line's tooltip, both gone once the board changes.
+TEST_F(AdviceWindow, AChainHintDrawsItsLinksUntilTheBoardChanges) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(ChainAtStepNine.data(), 81));
+    trigger("PastePuzzle");
+    const Frm_TaBrel& form = window.form();
+    const StatusLine& line = window.form().controls().PlayStatus;
+    for (int step = 1; step <= 8; ++step) {
+        clickCell("Grid3", 0, 0);
+        QTest::keyClick(find("Grid3"), 'H', Qt::ShiftModifier);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.play().HistIdx == step; }));
+    }
+    clickCell("Grid3", 0, 0);
+    QTest::keyClick(find("Grid3"), 'h');
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !line.highlights().arrows().empty(); }));
+    EXPECT_TRUE(line.text().starts_with("Alternating inference chain")) << line.text();
+    const QString why = find<QLabel>("PlayStatus")->toolTip();
+    EXPECT_GT(why.count('\n'), 0) << "one link a line: " << why.toStdString();
+
+    const Arrow& first = line.highlights().arrows().front();
+    auto* grid = find<GridView>("Grid1");
+    const QRect from = grid->visualRect(cell("Grid1", first.fromCell / 9, first.fromCell % 9));
+    const QRect to = grid->visualRect(cell("Grid1", first.toCell / 9, first.toCell % 9));
+    const QPoint middle = (GridView::digitPlace(from, first.fromDigit).center() +
+                           GridView::digitPlace(to, first.toDigit).center()) /
+                          2;
+    const auto near = [&] {
+        const QImage image = grid->viewport()->grab().toImage();
+        for (const QPoint step :
+             {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0), QPoint(0, -1)})
+            if (image.pixelColor(middle + step).saturation() > 60)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(near()) << "an arrow crosses the middle of its link";
+    typeAt(8, 0, Qt::Key_Delete);
+    EXPECT_TRUE(line.highlights().arrows().empty());
 }
 
 // A job that takes long never holds the window: a click is handled at once,

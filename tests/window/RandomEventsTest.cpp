@@ -1,14 +1,10 @@
-// Long random runs of clicks, keys and text set from outside, each from a fixed
-// seed, with every message box answered at random: the program must live through
-// them, and the window must show the form's state all along.
+// Long seeded runs of random events: the window lives and shows the form's state throughout.
 #include "WindowFixture.h"
 #include "window/Units.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <array>
@@ -246,8 +242,7 @@ TEST_P(RandomEvents, TheWindowLivesAndShowsTheFormsStateThroughout) {
     window.close();
     ScriptedQtShell nextShell;
     nextShell.answerEveryBox = shell.answerEveryBox;
-    MainWindow next{nextShell, QString::fromStdString(folder.path().string()),
-                    inFolder("settings.ini")};
+    MainWindow next{nextShell, where(), inFolder("settings.ini")};
     next.form().continueLastGame();
     if (changed) {
         EXPECT_EQ(boardOf(next.form().controls().Grid3), board);

@@ -1,5 +1,4 @@
-// The real window on Qt's offscreen platform, shown on a fresh folder, with real
-// clicks and keys and message boxes answered from a script.
+// The real window offscreen on a fresh folder, with real clicks and keys and scripted boxes.
 #pragma once
 
 #include "support/FormFixture.h"
@@ -8,7 +7,9 @@
 #include "window/MainWindow.h"
 #include "window/PrintDialog.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -49,7 +50,18 @@ protected:
         return window.findChild<Widget*>(name);
     }
     void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
-    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    void trigger(const char* name) { find<QAction>(name)->trigger(); }
+    // Types `keys` into the focused widget, as the user does.
+    void key(QKeySequence keys) { QTest::keySequence(QApplication::focusWidget(), keys); }
+    void typeAt(int row, int col, Qt::Key digit) {
+        clickCell("Grid3", row, col);
+        key(digit);
+    }
+    std::string text(const char* label) { return find<QLabel>(label)->text().toStdString(); }
+    // Answers may come from a worker thread.
+    bool waitForText(const char* label, const std::string& shown) {
+        return QTest::qWaitFor([&] { return text(label) == shown; }, 10000);
+    }
 
     void showPage(int page) {
         QTabBar* tabs = find<QTabWidget>("SSTab2")->tabBar();
@@ -72,6 +84,14 @@ protected:
                           cellRect(grid, row, col, viewport).center());
     }
 
+    // A pixel of the cell's own area, inside the edge a mark draws.
+    QColor tint(const char* grid, int row, int col) {
+        QWidget* viewport = find<GridView>(grid)->viewport();
+        const QPoint inside = cellRect(grid, row, col, viewport).topLeft() + QPoint(6, 6);
+        return viewport->grab().toImage().pixelColor(inside);
+    }
+    const QColor plain{255, 255, 255};
+
     // The grid as the user sees it, row by row, '.' for an empty cell.
     std::string shown(const char* grid) {
         QString board;
@@ -83,10 +103,8 @@ protected:
     ScriptedQtShell shell;
     // The program's folder: no test sees another's stored games or settings.
     TempFolder folder;
-    MainWindow window{shell, QString::fromStdString(folder.path().string()),
-                      inFolder("settings.ini")};
+    MainWindow window{shell, where(), inFolder("settings.ini")};
 
-    QString inFolder(const char* name) const {
-        return QString::fromStdString((folder.path() / name).string());
-    }
+    QString where() const { return QString::fromStdString(folder.path().string()); }
+    QString inFolder(const char* name) const { return where() + "/" + name; }
 };

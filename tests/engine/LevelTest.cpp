@@ -1,8 +1,6 @@
-// The generator: every puzzle unique, symmetric as asked, minimal, at the level
-// asked for, and the same for the same seed; none once cancelled or too late.
+// Rating puzzles by the hardest technique they need, and generating puzzles at a level.
+#include "EngineText.h"
 #include "engine/Generator.h"
-
-#include "engine/PuzzleText.h"
 #include "engine/Rating.h"
 #include "engine/Solver.h"
 
@@ -10,6 +8,56 @@
 
 namespace engine {
 namespace {
+
+struct RatedPuzzle {
+    SolvedPuzzle puzzle;
+    Level level;
+};
+
+// Easiest first; two solutions make a board beyond.
+const RatedPuzzle RatedPuzzles[] = {
+    {EasyPuzzle, Level::Easy},       {MediumPuzzle, Level::Medium},
+    {HardPuzzle, Level::Hard},       {ExpertPuzzle, Level::Expert},
+    {ExtremePuzzle, Level::Extreme}, {{"beyond", TwoSolutions, ""}, Level::Beyond},
+};
+
+TEST(Rating, AKnownPuzzleGetsItsLevelAndScoresAboveEveryEasierOne) {
+    int lastScore = -1;
+    for (const RatedPuzzle& rated : RatedPuzzles) {
+        SCOPED_TRACE(rated.puzzle.name);
+        const Rating rating = rate(boardOf(rated.puzzle.puzzle));
+        EXPECT_EQ(rating.level, rated.level);
+        EXPECT_EQ(rating.score / 10000, static_cast<int>(rated.level));
+        EXPECT_GT(rating.score, lastScore);
+        lastScore = rating.score;
+    }
+}
+
+// The generator asks "is this at most hard?": the answer must match the full
+// rating for every ceiling.
+TEST(Rating, ACeilingGivesTheFullRatingOrNoneWhenThePuzzleIsHarder) {
+    for (const RatedPuzzle& rated : RatedPuzzles) {
+        const Board board = boardOf(rated.puzzle.puzzle);
+        for (int i = 0; i <= static_cast<int>(Level::Beyond); ++i) {
+            const auto ceiling = static_cast<Level>(i);
+            SCOPED_TRACE(std::string(rated.puzzle.name) + " up to " +
+                         std::string(levelName(ceiling)));
+            const auto rating = rateUpTo(board, ceiling);
+            if (rated.level <= ceiling)
+                EXPECT_EQ(rating, rate(board));
+            else
+                EXPECT_FALSE(rating);
+        }
+    }
+}
+
+// A filled board needs no step; an empty or broken one cannot be finished.
+TEST(Rating, AFilledBoardIsEasyAtNoCostAndABrokenOneIsBeyond) {
+    EXPECT_EQ(rate(boardOf(EasyPuzzle.solution)), (Rating{Level::Easy, 0}));
+    EXPECT_EQ(rate(Board{}).level, Level::Beyond);
+    EXPECT_EQ(rate(boardOf("55" + std::string(EasyPuzzle.solution.substr(2)))).level,
+              Level::Beyond);
+}
 
 const std::atomic<bool> Never = false;
 
