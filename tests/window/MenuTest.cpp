@@ -32,6 +32,10 @@ TEST_F(MenuTest, KeysOnThePlayGridPutInClearAndMove) {
         key(clearing);
         EXPECT_EQ(cell("Grid3", 1, 2).data().toString(), "");
     }
+    find("Grid1")->setFocus(); // its cells start with "1": a search would jump to one
+    window.form().controls().Grid1.setCurrent(4, 4);
+    key(Qt::Key_1);
+    EXPECT_EQ(find<GridView>("Grid1")->currentIndex(), cell("Grid1", 4, 4));
 }
 
 // A letter typed into a text box is text, never a command, and a text box keeps
