@@ -57,6 +57,8 @@ struct AutoPlayOutcome {
 // The candidate strings a sweep of "Update" works out from the play grid (its
 // reset and elimination), with nothing placed.
 PlaySide::CandidateTexts sweptCandidates(const CellGrid& play);
+// The candidate string of `set`: its digits ascending, no separators.
+const std::string& candidateText(SweepMemo::DigitSet set);
 
 // What "Chk.Dup" finds.
 enum class BoardCheck { Duplicates, Win, Neither };

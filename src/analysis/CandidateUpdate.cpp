@@ -53,21 +53,6 @@ PlayCells readPlayGrid(const CellGrid& grid) {
     return play;
 }
 
-// Calls `visit` on every cell of the column, then the row, then the box of
-// (row, col), in that order; cells shared by two of them are visited twice.
-template <typename Visit>
-void forEachNeighbour(int row, int col, Visit visit) {
-    for (int k = 0; k < Size; ++k)
-        visit(k, col);
-    for (int k = 0; k < Size; ++k)
-        visit(row, k);
-    const int top = row / 3 * 3;
-    const int left = col / 3 * 3;
-    for (int r = top; r < top + 3; ++r)
-        for (int c = left; c < left + 3; ++c)
-            visit(r, c);
-}
-
 // The rule as written, on the texts themselves: any text, however long, removes
 // the first occurrence of itself (one character) from each neighbour that is
 // not exactly equal to it.
@@ -154,23 +139,17 @@ bool readPlainDigits(const CellGrid& grid, CellDigits& digits) {
 
 using DigitSet = SweepMemo::DigitSet;
 using DigitSets = std::array<DigitSet, Cells>;
-// Bits 1 to 9, as the play tally numbers digits.
-constexpr DigitSet NineDigitBits = 0x3FE;
 
 // The candidate string of every set: digits ascending, no separators. Built
 // once, before any sweep, so a lookup needs no guard.
-const std::array<std::string, NineDigitBits + 1> SetTexts = [] {
-    std::array<std::string, NineDigitBits + 1> all;
-    for (DigitSet s = 0; s <= NineDigitBits; s += 2)
+const std::array<std::string, SweepMemo::NineDigits + 1> SetTexts = [] {
+    std::array<std::string, SweepMemo::NineDigits + 1> all;
+    for (DigitSet s = 0; s <= SweepMemo::NineDigits; s += 2)
         for (int digit = 1; digit <= 9; ++digit)
             if (s & (1u << digit))
                 all[s].push_back(static_cast<char>('0' + digit));
     return all;
 }();
-
-const std::string& textOf(DigitSet set) {
-    return SetTexts[set];
-}
 
 DigitSet digitSet(int digit) {
     return static_cast<DigitSet>(1u << digit);
@@ -183,7 +162,7 @@ bool shareAUnit(int a, int b) {
 // Replays, in row order of the filled cells, the removals that reach the empty
 // cell `cell`.
 DigitSet replayRemovals(const CellDigits& digits, int cell) {
-    DigitSet set = NineDigitBits;
+    DigitSet set = SweepMemo::NineDigits;
     for (int i = 0; i < Cells; ++i) {
         if (digits[i] == 0)
             continue;
@@ -208,7 +187,7 @@ DigitSets candidateSets(const CellDigits& digits) {
     std::array<DigitSet, Size> inBox{};
     for (int row = 0; row < Size; ++row) {
         for (int col = 0; col < Size; ++col) {
-            const DigitSet digit = digitSet(digits[row * Size + col]) & NineDigitBits;
+            const DigitSet digit = digitSet(digits[row * Size + col]) & SweepMemo::NineDigits;
             inRow[row] |= digit;
             inCol[col] |= digit;
             inBox[row / 3 * 3 + col / 3] |= digit;
@@ -223,7 +202,7 @@ DigitSets candidateSets(const CellDigits& digits) {
                 continue;
             }
             const DigitSet excluded = inRow[row] | inCol[col] | inBox[row / 3 * 3 + col / 3];
-            sets[i] = static_cast<DigitSet>(NineDigitBits & ~excluded);
+            sets[i] = static_cast<DigitSet>(SweepMemo::NineDigits & ~excluded);
             if (sets[i] == 0)
                 sets[i] = replayRemovals(digits, i);
         }
@@ -240,7 +219,7 @@ void showSets(PlaySide& side, const DigitSets& sets, SweepMemo& memo) {
     for (int i = 0; i < Cells; ++i) {
         if (known && memo.shown[i] == sets[i])
             continue;
-        const std::string& text = textOf(sets[i]);
+        const std::string& text = candidateText(sets[i]);
         if (std::string& cand = side.CandArr[i / Size][i % Size]; cand != text)
             cand = text;
         side.Grid1.setText(i / Size, i % Size, text);
@@ -289,6 +268,10 @@ std::string sweepCandidates(PlaySide& side, SweepMemo& memo) {
 }
 
 } // namespace
+
+const std::string& candidateText(SweepMemo::DigitSet set) {
+    return SetTexts[set & SweepMemo::NineDigits];
+}
 
 PlaySide::CandidateTexts sweptCandidates(const CellGrid& play) {
     PlaySide::CandidateTexts cand;

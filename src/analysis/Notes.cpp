@@ -2,32 +2,25 @@
 #include "analysis/Notes.h"
 
 #include "analysis/Analysis.h"
+#include "analysis/Boxes.h"
 #include "board/CellText.h"
 
 namespace {
 
+using DigitSet = SweepMemo::DigitSet;
 constexpr int Size = CellGrid::Size;
-constexpr DigitBits AllNine = 0x3FE;
 
-DigitBits bitOf(int digit) {
-    return static_cast<DigitBits>(1u << digit);
+DigitSet bitOf(int digit) {
+    return static_cast<DigitSet>(1u << digit);
 }
 
 // The digits 1-9 a text holds; anything else in it counts for nothing.
-DigitBits digitsIn(std::string_view text) {
-    DigitBits digits = 0;
+DigitSet digitsIn(std::string_view text) {
+    DigitSet digits = 0;
     for (const char ch : text)
         if (ch >= '1' && ch <= '9')
             digits |= bitOf(ch - '0');
     return digits;
-}
-
-std::string textOf(DigitBits digits) {
-    std::string text;
-    for (int digit = 1; digit <= 9; ++digit)
-        if (digits & bitOf(digit))
-            text += DigitText[digit];
-    return text;
 }
 
 bool emptyPlayCell(const PlaySide& play, int row, int col) {
@@ -36,10 +29,14 @@ bool emptyPlayCell(const PlaySide& play, int row, int col) {
 
 // Writes a candidate string as the sweeps do, into CandArr and Grid1, with the
 // cell coloured as ColorMe colours it.
-void showCandidates(PlaySide& play, int row, int col, const std::string& text) {
+void showText(PlaySide& play, int row, int col, const std::string& text) {
     play.CandArr[row][col] = text;
     play.Grid1.setText(row, col, text);
     play.Grid1.setBackColor(row, col, play.Grid1.value(row, col) <= 9 ? Magenta : White);
+}
+
+void showCandidates(PlaySide& play, int row, int col, DigitSet digits) {
+    showText(play, row, col, candidateText(digits));
 }
 
 void recordStep(PlaySide& play) {
@@ -47,27 +44,12 @@ void recordStep(PlaySide& play) {
     play.FILLARRAY();
 }
 
-template <typename Visit>
-void forEachPeer(int row, int col, Visit visit) {
-    for (int k = 0; k < Size; ++k) {
-        if (k != row)
-            visit(k, col);
-        if (k != col)
-            visit(row, k);
-    }
-    for (int r = row / 3 * 3; r < row / 3 * 3 + 3; ++r)
-        for (int c = col / 3 * 3; c < col / 3 * 3 + 3; ++c)
-            if (r != row && c != col)
-                visit(r, c);
-}
-
 } // namespace
 
 bool toggleCandidate(PlaySide& play, int row, int col, int digit) {
     if (digit < 1 || digit > 9 || !emptyPlayCell(play, row, col))
         return false;
-    const DigitBits shown = digitsIn(play.Grid1.text(row, col));
-    showCandidates(play, row, col, textOf(shown ^ bitOf(digit)));
+    showCandidates(play, row, col, digitsIn(play.Grid1.text(row, col)) ^ bitOf(digit));
     recordStep(play);
     return true;
 }
@@ -78,34 +60,37 @@ void fillCandidates(PlaySide& play, bool keepStruck) {
         for (int col = 0; col < Size; ++col) {
             const std::string& text = computed[row][col];
             if (!keepStruck || !emptyPlayCell(play, row, col)) {
-                showCandidates(play, row, col, text);
+                showText(play, row, col, text);
                 continue;
             }
-            const DigitBits kept = digitsIn(play.Grid1.text(row, col));
-            showCandidates(play, row, col, textOf(digitsIn(text) & (kept != 0 ? kept : AllNine)));
+            const DigitSet kept = digitsIn(play.Grid1.text(row, col));
+            showCandidates(play, row, col,
+                           digitsIn(text) & (kept != 0 ? kept : SweepMemo::NineDigits));
         }
     }
     recordStep(play);
 }
 
 void takeFromPeers(PlaySide& play, int row, int col) {
-    const std::string_view digit = trimmedSpaces(play.Grid3.text(row, col));
-    if (digit.size() != 1 || digitsIn(digit) == 0)
+    const std::string_view text = trimmedSpaces(play.Grid3.text(row, col));
+    const DigitSet digit = digitsIn(text);
+    if (text.size() != 1 || digit == 0)
         return;
-    showCandidates(play, row, col, std::string(digit));
-    forEachPeer(row, col, [&](int r, int c) {
-        const DigitBits shown = digitsIn(play.Grid1.text(r, c));
-        if (emptyPlayCell(play, r, c) && (shown & digitsIn(digit)) != 0)
-            showCandidates(play, r, c, textOf(shown & ~digitsIn(digit)));
+    showCandidates(play, row, col, digit);
+    // The cell itself holds a digit, and a neighbour met twice has lost it already.
+    forEachNeighbour(row, col, [&](int r, int c) {
+        const DigitSet shown = digitsIn(play.Grid1.text(r, c));
+        if (emptyPlayCell(play, r, c) && (shown & digit) != 0)
+            showCandidates(play, r, c, shown & ~digit);
     });
 }
 
-std::array<DigitBits, Size * Size> struckDigits(const PlaySide& play) {
-    std::array<DigitBits, Size * Size> struck{};
+std::array<DigitSet, Size * Size> struckDigits(const PlaySide& play) {
+    std::array<DigitSet, Size * Size> struck{};
     const PlaySide::CandidateTexts computed = sweptCandidates(play.Grid3);
     for (int row = 0; row < Size; ++row) {
         for (int col = 0; col < Size; ++col) {
-            const DigitBits shown = digitsIn(play.Grid1.text(row, col));
+            const DigitSet shown = digitsIn(play.Grid1.text(row, col));
             if (emptyPlayCell(play, row, col) && !play.Grid1.text(row, col).empty())
                 struck[row * Size + col] = digitsIn(computed[row][col]) & ~shown;
         }

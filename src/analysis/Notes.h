@@ -5,13 +5,11 @@
 // that changed take the colouring of ColorMe, no other cell or current cell.
 #pragma once
 
+#include "analysis/SweepMemo.h"
 #include "board/PlaySide.h"
 
 #include <array>
 #include <cstdint>
-
-// Digits as bits 1 to 9.
-using DigitBits = std::uint16_t;
 
 // Strikes `digit` (1-9) from the candidate string of Grid1's cell (row, col),
 // or brings it back; a cell showing none ("") takes it. The string stays
@@ -32,4 +30,4 @@ void takeFromPeers(PlaySide& play, int row, int col);
 
 // For every cell of an empty play cell, the digits the play grid allows there
 // that its candidate string, when it shows one, lacks: those the player struck.
-std::array<DigitBits, CellGrid::Size * CellGrid::Size> struckDigits(const PlaySide& play);
+std::array<SweepMemo::DigitSet, CellGrid::Size * CellGrid::Size> struckDigits(const PlaySide& play);

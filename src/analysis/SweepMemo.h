@@ -15,6 +15,7 @@ struct SweepMemo {
     static constexpr int Cells = CellGrid::Size * CellGrid::Size;
     // Bit k is set while digit k is a candidate.
     using DigitSet = std::uint16_t;
+    static constexpr DigitSet NineDigits = 0x3FE; // 1 to 9
     // What a cell adds to its unit's tally in the duplicate check: 0 nothing,
     // 1 to 9 that digit, 10 a value no board may hold.
     using CellDigits = std::array<int, Cells>;

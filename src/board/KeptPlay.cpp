@@ -30,9 +30,18 @@ const std::string& textAt(const std::vector<std::string>& texts, int row, int co
 } // namespace
 
 PlayRecord PlaySide::record() const {
-    PlayRecord game;
+    PlayRecord game = shown();
     for (int slot = 0; slot <= lastRecorded_; ++slot)
-        game.recorded.push_back({textsOf(HistGrid1, slot), textsOf(HistGrid3, slot), labels_[slot]});
+        game.recorded.push_back(recordedSlot(slot));
+    return game;
+}
+
+PlayRecord::Slot PlaySide::recordedSlot(int slot) const {
+    return {textsOf(HistGrid1, slot), textsOf(HistGrid3, slot), HistLabel(slot)};
+}
+
+PlayRecord PlaySide::shown() const {
+    PlayRecord game;
     game.grid1 = textsOf(Grid1);
     game.grid3 = textsOf(Grid3);
     for (int row = 0; row < Size; ++row)
@@ -51,7 +60,7 @@ void PlaySide::restore(const PlayRecord& game) {
             continue;
         HistGrid1.recordTexts(slot, game.recorded[slot].grid1);
         HistGrid3.recordTexts(slot, game.recorded[slot].grid3);
-        labels_[slot] = game.recorded[slot].label;
+        notes_[slot].label = game.recorded[slot].label;
     }
     for (int row = 0; row < Size; ++row) {
         for (int col = 0; col < Size; ++col) {

@@ -40,7 +40,7 @@ std::string PlaySide::strless(const std::string& text, const std::string& d) {
 void PlaySide::FILLARRAY() {
     HistGrid1.record(HistIdx, Grid1);
     HistGrid3.record(HistIdx, Grid3);
-    labels_[checkedSlot(HistIdx)] = recordLabel_;
+    notes_[checkedSlot(HistIdx)].label = recordLabel_;
     stamp(HistIdx);
     lastRecorded_ = std::max(lastRecorded_, HistIdx);
     historyChanged();
@@ -53,35 +53,34 @@ void PlaySide::NextHistSlot() {
     }
     HistGrid1.dropOldest();
     HistGrid3.dropOldest();
-    std::rotate(labels_.begin(), labels_.begin() + 1, labels_.end());
-    labels_.back().clear();
-    std::rotate(stamps_.begin(), stamps_.begin() + 1, stamps_.end());
+    std::rotate(notes_.begin(), notes_.begin() + 1, notes_.end());
+    notes_.back().label.clear();
     stamp(HistArray::Slots - 1);
     ++dropped_;
 }
 
 const std::string& PlaySide::HistLabel(int slot) const {
-    return labels_[checkedSlot(slot)];
+    return notes_[checkedSlot(slot)].label;
 }
 
 void PlaySide::labelSlot(std::string label) {
-    labels_[checkedSlot(HistIdx)] = std::move(label);
+    notes_[checkedSlot(HistIdx)].label = std::move(label);
     stamp(HistIdx);
     historyChanged();
 }
 
 std::uint64_t PlaySide::slotStamp(int slot) const {
-    return stamps_[checkedSlot(slot)];
+    return notes_[checkedSlot(slot)].stamp;
 }
 
 void PlaySide::stamp(int slot) {
-    stamps_[checkedSlot(slot)] = ++lastStamp_;
+    notes_[checkedSlot(slot)].stamp = ++lastStamp_;
 }
 
 void PlaySide::emptySlot(int slot) {
     HistGrid1.empty(slot);
     HistGrid3.empty(slot);
-    labels_[checkedSlot(slot)].clear();
+    notes_[checkedSlot(slot)].label.clear();
     stamp(slot);
 }
 

@@ -78,6 +78,9 @@ struct PlaySide {
     // CandArr and HistIdx as they were.
     PlayRecord record() const;
     void restore(const PlayRecord& game);
+    // The parts of record(): the game without its slots, and one slot (0..500).
+    PlayRecord shown() const;
+    PlayRecord::Slot recordedSlot(int slot) const;
     // Raised after HistIdx, a recorded slot or a label changed.
     std::function<void()> onHistoryChanged;
 
@@ -119,8 +122,12 @@ private:
 
     void stamp(int slot);
 
-    std::array<std::string, HistArray::Slots> labels_;
-    std::array<std::uint64_t, HistArray::Slots> stamps_{};
+    // What stands beside each slot, moved with it.
+    struct SlotNote {
+        std::string label;
+        std::uint64_t stamp = 0;
+    };
+    std::array<SlotNote, HistArray::Slots> notes_;
     std::uint64_t lastStamp_ = 0;
     std::int16_t lastRecorded_ = 0;
     std::int64_t dropped_ = 0;

@@ -9,7 +9,7 @@
 class TextWatch : private CellGridWatcher {
 public:
     // `grid` must outlive the watch.
-    TextWatch(CellGrid& grid, std::function<void()> changed) : grid_(grid), changed_(changed) {
+    TextWatch(CellGrid& grid, std::function<void()> changed) : grid_(grid), changed_(std::move(changed)) {
         grid_.watch(*this);
     }
     ~TextWatch() override { grid_.unwatch(*this); }

@@ -5,6 +5,25 @@
 #include "engine/PuzzleText.h"
 #include "form/Frm_TaBrel.h"
 
+namespace {
+
+// Up to `count` puzzles of `level`, fewer if the making gives up or is cancelled.
+std::vector<engine::Board> puzzlesAt(engine::Level level, int count, std::uint64_t seed,
+                                     const std::atomic<bool>& cancelled) {
+    engine::Random random(seed);
+    std::vector<engine::Board> puzzles;
+    while (static_cast<int>(puzzles.size()) < count && !cancelled) {
+        const auto puzzle =
+            engine::puzzleAtLevel(random, level, engine::Symmetry::Rotate180, cancelled);
+        if (!puzzle)
+            break;
+        puzzles.push_back(*puzzle);
+    }
+    return puzzles;
+}
+
+} // namespace
+
 void Frm_TaBrel::askForHint(bool apply) {
     const HintQuestion question = askHint(play_, analysis_);
     if (question.known) {
@@ -27,7 +46,7 @@ void Frm_TaBrel::takeHint(const HintQuestion& question, const Hint& hint, bool a
     if (apply && !solving_ && applyHint(play_, hint))
         play_.labelSlot(appliedHintLabel(hint));
     if (hint.end == HintEnd::Step || hint.end == HintEnd::LostDigit)
-        ++hints_;
+        ++game_.hints;
     PlayStatus.show(hintLine(hint), hintHighlights(hint), hintDetail(hint));
 }
 
@@ -49,13 +68,12 @@ void Frm_TaBrel::takeEntryVerdict(const EntryReading& reading,
 void Frm_TaBrel::askNewPuzzle(engine::Level level) {
     if (makingPuzzle())
         return;
-    const auto seed = static_cast<std::uint64_t>(shell_.now().time_since_epoch().count());
     using Made = std::optional<engine::Board>;
     startJob<Made>(
         shell_.runner(), JobKind::NewPuzzle,
-        [level, seed](const std::atomic<bool>& cancelled) {
-            engine::Random random(seed);
-            return engine::puzzleAtLevel(random, level, engine::Symmetry::Rotate180, cancelled);
+        [level, seed = newSeed()](const std::atomic<bool>& cancelled) {
+            const auto made = puzzlesAt(level, 1, seed, cancelled);
+            return made.empty() ? Made{} : Made{made.front()};
         },
         [this, level](const Made& puzzle) { takeNewPuzzle(level, puzzle); });
     if (onMakingPuzzle)
@@ -64,23 +82,17 @@ void Frm_TaBrel::askNewPuzzle(engine::Level level) {
 
 void Frm_TaBrel::makePuzzles(engine::Level level, int count,
                              std::function<void(const std::vector<engine::Board>&)> take) {
-    const auto seed = static_cast<std::uint64_t>(shell_.now().time_since_epoch().count());
-    using Made = std::vector<engine::Board>;
-    startJob<Made>(
+    startJob<std::vector<engine::Board>>(
         shell_.runner(), JobKind::PuzzlesToPrint,
-        [level, count, seed](const std::atomic<bool>& cancelled) {
-            engine::Random random(seed);
-            Made puzzles;
-            while (static_cast<int>(puzzles.size()) < count && !cancelled) {
-                const auto puzzle =
-                    engine::puzzleAtLevel(random, level, engine::Symmetry::Rotate180, cancelled);
-                if (!puzzle)
-                    break;
-                puzzles.push_back(*puzzle);
-            }
-            return puzzles;
+        [level, count, seed = newSeed()](const std::atomic<bool>& cancelled) {
+            return puzzlesAt(level, count, seed, cancelled);
         },
         std::move(take));
+}
+
+// Each new puzzle is new: its seed is the time.
+std::uint64_t Frm_TaBrel::newSeed() {
+    return static_cast<std::uint64_t>(shell_.now().time_since_epoch().count());
 }
 
 bool Frm_TaBrel::makingPuzzle() const {

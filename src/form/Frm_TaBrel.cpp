@@ -21,9 +21,8 @@ Frm_TaBrel::Frm_TaBrel(Shell& shell, std::filesystem::path programFolder)
 // What changed since the last write is kept before the form goes.
 Frm_TaBrel::~Frm_TaBrel() {
     keepNow();
-    for (const JobKind kind : {JobKind::Hint, JobKind::EntryCheck, JobKind::NewPuzzle,
-                               JobKind::Solution, JobKind::PuzzlesToPrint})
-        shell_.runner().cancel(kind);
+    for (int kind = 0; kind < JobKinds; ++kind)
+        shell_.runner().cancel(static_cast<JobKind>(kind));
 }
 
 Frm_TaBrel::Controls Frm_TaBrel::controls() {
@@ -43,7 +42,7 @@ void Frm_TaBrel::Form_Load() {
 }
 
 void Frm_TaBrel::Command2_Click() {
-    leaveGame();
+    keepPendingNow();
     play_.showBuiltInPuzzle();
     entry_.EditorDetached = true;
     for (CellGrid* grid : {&play_.Grid3, &play_.Grid1, &entry_.Grid2})
@@ -82,7 +81,7 @@ void Frm_TaBrel::Command5_Click() {
 // A failing step is skipped without a message: with no game to read, the play
 // grid ends empty.
 void Frm_TaBrel::Command6_Click() {
-    leaveGame();
+    keepPendingNow();
     entry_.Text1.setText("");
     play_.Grid3.clear();
     showStoredBoard(games_.restore(DataCombo1.selectedBookmark()));
@@ -186,7 +185,7 @@ void Frm_TaBrel::sweepRun(std::string_view command, SweepOutcome (Analysis::*run
 void Frm_TaBrel::Cmd_findodd_Click() {
     runAlone([this] {
         autoPlayPasses_ = 0;
-        helped_ = true;
+        game_.helped = true;
         StopFlag = false;
         SSTab2.tab = Page::Play;
         shell_.showTab(Page::Play);

@@ -116,8 +116,8 @@ public:
     // Raised when a puzzle starts or stops being made.
     std::function<void()> onMakingPuzzle;
     // "Print Puzzles…": the game's givens and its level, when it has one.
-    const engine::Board& givens() const { return givens_; }
-    std::optional<engine::Level> gameLevel() const { return gameLevel_; }
+    const engine::Board& givens() const { return game_.givens; }
+    std::optional<engine::Level> gameLevel() const { return game_.level; }
     // `count` new puzzles of `level` made off the window's thread (as the menu
     // makes one), handed to `take` on the window's thread, fewer if the making
     // gave up; a new request replaces one not begun.
@@ -180,7 +180,7 @@ public:
     // A row of the history list chosen: slot `slot` shown as "Revert" shows one.
     void showHistorySlot(int slot);
     // The digits the play grid allows in cell (row, col) that the player struck.
-    DigitBits struckAt(int row, int col);
+    SweepMemo::DigitSet struckAt(int row, int col);
     // Raised after the history changed: the slot shown, a record or a label.
     void onHistoryChanged(std::function<void()> changed) { historyListener_ = std::move(changed); }
 
@@ -194,7 +194,7 @@ public:
     // active and the game is not solved.
     void setWindowActive(bool active);
     std::int64_t secondsPlayed();
-    bool gameSolved() const { return gameSolved_; }
+    bool gameSolved() const { return game_.isSolved; }
     // The games played, level by level; none without a game database.
     std::vector<LevelRecord> statistics();
     // Asks, then forgets every game played.
@@ -232,12 +232,18 @@ private:
     void openKeptGames(const StoreOpening& opening);
     void tellKeptGame();
     void stopKeeping(const std::string& reason);
-    void resetGame();
+    // The game of `givens` begun: nothing played yet, nothing kept, no hint.
+    void resetGame(const engine::Board& givens);
+    // The digits of the play grid: a fresh game's givens.
+    engine::Board playBoard() const;
+    // The kept stamps made those of the slots now, as after a write.
+    void takeStamps();
+    std::uint64_t newSeed();
     void stopClock();
     void firstChange();
     void keepSoon();
     void keepNow();
-    void leaveGame();
+    void keepPendingNow();
     KeptGame keptState();
     std::string levelWord() const;
     // The game on screen is complete and agrees with the solution of its givens.
@@ -271,30 +277,36 @@ private:
     TextWatch candidatesChanged_{play_.Grid1, [this] { boardChanged(); }};
     bool removeWhenPlacing_ = false;
     bool showMistakes_ = false;
-    engine::Board givens_{};
-    // The solution of the givens: none until worked out; solutions_ 0, 1 or 2.
-    std::optional<engine::SolveResult> solved_;
-    bool solutionAsked_ = false;
-    bool backWhenSolved_ = false;          // "Back to Last Correct Board" waits for the solution
-    std::optional<MistakeMarks> mistakes_; // none when the board changed since
+    // What belongs to the game on the play grid, begun afresh with each.
+    struct Game {
+        engine::Board givens{};
+        // The solution of the givens: none until worked out off the window's thread.
+        std::optional<engine::SolveResult> solution{};
+        bool backWhenSolved = false; // "Back to Last Correct Board" waits for the solution
+        bool changed = false;        // it had its first change, and is kept from then on
+        std::optional<engine::Level> level{};
+        int hints = 0;
+        bool helped = false; // "Auto Play" ran in it
+        bool isSolved = false;
+        std::int64_t record = 0; // its row of the games played; 0 for none
+        // The clock: seconds played up to activeSince, and since then while it runs.
+        std::int64_t playedBefore = 0;
+        std::optional<std::chrono::system_clock::time_point> activeSince{};
+    };
+    Game game_;
+    bool windowActive_ = true;
+    // Worked out from the board on the first asking after a change.
+    std::optional<MistakeMarks> mistakes_;
+    std::optional<std::array<SweepMemo::DigitSet, CellGrid::Size * CellGrid::Size>> struck_;
     std::function<void()> historyListener_;
     std::optional<KeptGames> kept_; // none without a file that can keep games
     std::string cannotKeep_;        // why not, when there is a file
-    bool gameChanged_ = false;      // the game on screen had its first change
     bool keepPending_ = false;
+    // The slots' stamps and the slots dropped when the game was last written.
     std::array<std::uint64_t, HistArray::Slots> keptStamps_{};
     std::int64_t keptDropped_ = 0;
-    std::int64_t record_ = 0; // its row of the games played; 0 for none
-    std::optional<engine::Level> gameLevel_;
-    int hints_ = 0;
-    bool helped_ = false; // "Auto Play" ran in this game
-    bool gameSolved_ = false;
-    bool windowActive_ = true;
-    std::int64_t playedBefore_ = 0; // seconds, up to activeSince_
-    std::optional<std::chrono::system_clock::time_point> activeSince_;
     // Calls asked for later check it: the form may have gone by then.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    std::optional<std::array<DigitBits, CellGrid::Size * CellGrid::Size>> struck_; // likewise
     bool solving_ = false; // "Update", "Clue" or "Auto Play" is running
     bool unloading_ = false;
     int autoPlayPasses_ = 0;

@@ -57,7 +57,7 @@ void Frm_TaBrel::tellKeptGame() {
         return;
     }
     try {
-        if (kept_ && kept_->load())
+        if (kept_ && kept_->hasGame())
             PlayStatus.show(keptGameLine());
     } catch (const StoreError&) {
         // An unreadable kept game is one the user cannot continue: nothing to say.
@@ -65,29 +65,27 @@ void Frm_TaBrel::tellKeptGame() {
 }
 
 void Frm_TaBrel::historyChanged() {
-    if (!gameChanged_ && play_.lastRecorded() > 0)
+    if (!game_.changed && play_.lastRecorded() > 0)
         firstChange();
-    else if (gameChanged_)
+    else if (game_.changed)
         keepSoon();
     if (historyListener_)
         historyListener_();
 }
 
 void Frm_TaBrel::firstChange() {
-    gameChanged_ = true;
+    game_.changed = true;
     askSolution();
     if (!kept_)
         return;
     try {
-        record_ = kept_->beginRecord(levelWord(), shell_.now());
+        game_.record = kept_->beginRecord(levelWord(), shell_.now());
         KeptGame game = keptState();
         const PlayRecord play = play_.record();
         for (std::size_t slot = 0; slot < play.recorded.size(); ++slot)
             game.history.push_back(keptSlot(play.recorded[slot], play.dropped + slot));
         kept_->replace(game);
-        for (int slot = 0; slot < HistArray::Slots; ++slot)
-            keptStamps_[slot] = play_.slotStamp(slot);
-        keptDropped_ = play_.droppedOldest();
+        takeStamps();
     } catch (const StoreError& error) {
         stopKeeping(error.what());
     }
@@ -107,25 +105,22 @@ void Frm_TaBrel::keepSoon() {
 // from the front takes its stamp with it, as the rows go with their seq.
 void Frm_TaBrel::keepNow() {
     keepPending_ = false;
-    if (!kept_ || !gameChanged_)
+    if (!kept_ || !game_.changed)
         return;
     const std::int64_t dropped = play_.droppedOldest();
     const auto shift =
         static_cast<std::size_t>(std::min<std::int64_t>(dropped - keptDropped_, HistArray::Slots));
     std::rotate(keptStamps_.begin(), keptStamps_.begin() + shift, keptStamps_.end());
     std::fill(keptStamps_.end() - shift, keptStamps_.end(), 0);
-    const PlayRecord play = play_.record();
     std::vector<KeptSlot> changed;
     for (int slot = 0; slot <= play_.lastRecorded(); ++slot)
         if (keptStamps_[slot] != play_.slotStamp(slot))
-            changed.push_back(keptSlot(play.recorded[slot], dropped + slot));
+            changed.push_back(keptSlot(play_.recordedSlot(slot), dropped + slot));
     try {
         const KeptGame game = keptState();
         kept_->update(game, changed);
-        kept_->updateRecord(record_, game);
-        for (int slot = 0; slot < HistArray::Slots; ++slot)
-            keptStamps_[slot] = play_.slotStamp(slot);
-        keptDropped_ = dropped;
+        kept_->updateRecord(game_.record, game);
+        takeStamps();
     } catch (const StoreError& error) {
         stopKeeping(error.what());
     }
@@ -138,10 +133,16 @@ void Frm_TaBrel::stopKeeping(const std::string& reason) {
     PlayStatus.show(cannotKeepLine(reason));
 }
 
+void Frm_TaBrel::takeStamps() {
+    for (int slot = 0; slot < HistArray::Slots; ++slot)
+        keptStamps_[slot] = play_.slotStamp(slot);
+    keptDropped_ = play_.droppedOldest();
+}
+
 KeptGame Frm_TaBrel::keptState() {
-    const PlayRecord play = play_.record();
+    const PlayRecord play = play_.shown();
     KeptGame game;
-    game.givens = engine::formatLine(givens_);
+    game.givens = engine::formatLine(game_.givens);
     std::replace(game.givens.begin(), game.givens.end(), '.', '0');
     game.grid1 = packTexts(play.grid1);
     game.grid3 = packTexts(play.grid3);
@@ -151,23 +152,23 @@ KeptGame Frm_TaBrel::keptState() {
     game.dropped = play.dropped;
     game.level = levelWord();
     game.seconds = secondsPlayed();
-    game.hints = hints_;
-    game.helped = helped_;
-    game.solved = gameSolved_;
-    game.record = record_;
+    game.hints = game_.hints;
+    game.helped = game_.helped;
+    game.solved = game_.isSolved;
+    game.record = game_.record;
     return game;
 }
 
 std::string Frm_TaBrel::levelWord() const {
-    if (!gameLevel_)
-        return solved_ ? OtherLevel : "";
-    return *gameLevel_ == engine::Level::Beyond ? OtherLevel
-                                                : std::string(engine::levelName(*gameLevel_));
+    if (!game_.level)
+        return game_.solution ? OtherLevel : "";
+    return *game_.level == engine::Level::Beyond ? OtherLevel
+                                                 : std::string(engine::levelName(*game_.level));
 }
 
-// The game on screen is about to give way to another: what it changed last is
-// kept first.
-void Frm_TaBrel::leaveGame() {
+// A write asked for is made now: before another game takes the play grid, or
+// the statistics are read.
+void Frm_TaBrel::keepPendingNow() {
     if (keepPending_)
         keepNow();
 }
@@ -175,7 +176,7 @@ void Frm_TaBrel::leaveGame() {
 void Frm_TaBrel::continueLastGame() {
     if (solving_)
         return;
-    leaveGame();
+    keepPendingNow();
     std::optional<KeptGame> game;
     try {
         game = kept_ ? kept_->load() : std::nullopt;
@@ -193,83 +194,73 @@ void Frm_TaBrel::continueLastGame() {
                     game->dropped};
     for (const KeptSlot& slot : game->history)
         play.recorded.push_back(playSlot(slot));
-    givens_ = engine::parseLine(game->givens).value_or(engine::Board{});
-    resetGame();
-    gameLevel_ = engine::levelNamed(game->level);
-    hints_ = game->hints;
-    helped_ = game->helped;
-    gameSolved_ = game->solved;
-    playedBefore_ = game->seconds;
-    record_ = game->record;
-    gameChanged_ = true;
+    resetGame(engine::parseLine(game->givens).value_or(engine::Board{}));
+    game_.level = engine::levelNamed(game->level);
+    game_.hints = game->hints;
+    game_.helped = game->helped;
+    game_.isSolved = game->solved;
+    game_.playedBefore = game->seconds;
+    game_.record = game->record;
+    game_.changed = true;
     play_.restore(play);
-    for (int slot = 0; slot < HistArray::Slots; ++slot)
-        keptStamps_[slot] = play_.slotStamp(slot);
-    keptDropped_ = play_.droppedOldest();
+    takeStamps();
+    // The clock goes on from the time kept, unless the game was solved.
+    game_.activeSince.reset();
     setWindowActive(windowActive_);
     askSolution();
 }
 
-// The clock of the game begun: nothing played yet, nothing kept, no hint.
-void Frm_TaBrel::resetGame() {
+void Frm_TaBrel::resetGame(const engine::Board& givens) {
     shell_.runner().cancel(JobKind::Solution);
-    solved_.reset();
-    solutionAsked_ = false;
-    backWhenSolved_ = false;
-    gameChanged_ = false;
-    gameLevel_.reset();
-    hints_ = 0;
-    helped_ = false;
-    gameSolved_ = false;
-    record_ = 0;
-    playedBefore_ = 0;
-    activeSince_.reset();
+    game_ = Game{givens};
     setWindowActive(windowActive_);
     boardChanged();
+}
+
+engine::Board Frm_TaBrel::playBoard() const {
+    return engine::parseLine(storedBoardText(play_.Grid3)).value_or(engine::Board{});
 }
 
 void Frm_TaBrel::setWindowActive(bool active) {
     windowActive_ = active;
     if (!active)
         stopClock();
-    else if (!gameSolved_ && !activeSince_)
-        activeSince_ = shell_.now();
+    else if (!game_.isSolved && !game_.activeSince)
+        game_.activeSince = shell_.now();
 }
 
 void Frm_TaBrel::stopClock() {
-    playedBefore_ = secondsPlayed();
-    activeSince_.reset();
+    game_.playedBefore = secondsPlayed();
+    game_.activeSince.reset();
 }
 
 std::int64_t Frm_TaBrel::secondsPlayed() {
-    if (!activeSince_)
-        return playedBefore_;
-    return playedBefore_ + duration_cast<seconds>(shell_.now() - *activeSince_).count();
+    if (!game_.activeSince)
+        return game_.playedBefore;
+    return game_.playedBefore + duration_cast<seconds>(shell_.now() - *game_.activeSince).count();
 }
 
 void Frm_TaBrel::checkSolved() {
-    if (gameSolved_ || !gameChanged_ || !complete(play_.Grid3))
+    if (game_.isSolved || !game_.changed || !complete(play_.Grid3))
         return;
-    if (!solved_) {
+    if (!game_.solution) {
         askSolution();
         return;
     }
-    const bool right = solved_->solutions == 1
-                           ? engine::parseLine(storedBoardText(play_.Grid3)) == solved_->solution
-                           : !analysis_.findClash();
+    const bool right = game_.solution->solutions == 1 ? playBoard() == game_.solution->solution
+                                                      : !analysis_.findClash();
     if (!right)
         return;
     stopClock();
-    gameSolved_ = true;
-    PlayStatus.show(solvedLine(secondsPlayed(), hints_));
+    game_.isSolved = true;
+    PlayStatus.show(solvedLine(secondsPlayed(), game_.hints));
     keepNow();
 }
 
 std::vector<LevelRecord> Frm_TaBrel::statistics() {
-    if (keepPending_)
-        keepNow();
+    keepPendingNow();
     try {
-        return kept_ ? kept_->records(RecordLevels, OtherLevel, gameSolved_ ? 0 : record_)
+        return kept_ ? kept_->records(RecordLevels, OtherLevel, game_.isSolved ? 0 : game_.record)
                      : std::vector<LevelRecord>{};
     } catch (const StoreError&) {
         return {};
@@ -281,7 +272,7 @@ void Frm_TaBrel::resetStatistics() {
         return;
     try {
         kept_->resetRecords();
-        record_ = 0;
+        game_.record = 0;
     } catch (const StoreError& error) {
         stopKeeping(error.what());
     }

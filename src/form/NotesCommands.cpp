@@ -1,8 +1,6 @@
 // The player's own game: candidates of their own, typed moves as history steps,
 // mistakes against the solution of the givens, and the history by its slots.
-#include "controls/BoardText.h"
 #include "engine/Grid.h"
-#include "engine/PuzzleText.h"
 #include "engine/Rating.h"
 #include "form/Frm_TaBrel.h"
 
@@ -10,12 +8,6 @@ namespace {
 
 int cellAt(int row, int col) {
     return row * CellGrid::Size + col;
-}
-
-// The digits of the play grid's cells with a value above 0: those a fresh game
-// begins with.
-engine::Board boardOf(const CellGrid& grid) {
-    return engine::parseLine(storedBoardText(grid)).value_or(engine::Board{});
 }
 
 } // namespace
@@ -62,9 +54,8 @@ void Frm_TaBrel::showHistorySlot(int slot) {
 }
 
 void Frm_TaBrel::beginGame() {
-    givens_ = boardOf(play_.Grid3);
     play_.labelSlot("Start");
-    resetGame();
+    resetGame(playBoard());
     if (showMistakes_)
         askSolution();
 }
@@ -72,13 +63,12 @@ void Frm_TaBrel::beginGame() {
 // The solution of the givens and, with one, their rating: the level of a game
 // that did not come with one.
 void Frm_TaBrel::askSolution() {
-    if (solved_ || solutionAsked_)
+    if (game_.solution || shell_.runner().busy(JobKind::Solution))
         return;
-    solutionAsked_ = true;
     using Verdict = std::pair<engine::SolveResult, engine::Level>;
     startJob<Verdict>(
         shell_.runner(), JobKind::Solution,
-        [givens = givens_](const std::atomic<bool>&) {
+        [givens = game_.givens](const std::atomic<bool>&) {
             const engine::SolveResult solved = engine::solve(givens);
             return Verdict{solved, solved.solutions == 1 ? engine::rate(givens, true).level
                                                          : engine::Level::Beyond};
@@ -87,14 +77,14 @@ void Frm_TaBrel::askSolution() {
 }
 
 void Frm_TaBrel::takeSolution(const engine::SolveResult& solved, engine::Level level) {
-    solved_ = solved;
-    if (!gameLevel_)
-        gameLevel_ = level;
-    if (gameChanged_)
+    game_.solution = solved;
+    if (!game_.level)
+        game_.level = level;
+    if (game_.changed)
         keepSoon();
     boardChanged();
     checkSolved();
-    if (std::exchange(backWhenSolved_, false))
+    if (std::exchange(game_.backWhenSolved, false))
         goBackToLastCorrect();
 }
 
@@ -107,7 +97,7 @@ void Frm_TaBrel::setShowMistakes(bool on) {
         onMistakesChanged();
 }
 
-DigitBits Frm_TaBrel::struckAt(int row, int col) {
+SweepMemo::DigitSet Frm_TaBrel::struckAt(int row, int col) {
     if (!struck_)
         struck_ = struckDigits(play_);
     return (*struck_)[static_cast<std::size_t>(cellAt(row, col))];
@@ -116,7 +106,7 @@ DigitBits Frm_TaBrel::struckAt(int row, int col) {
 void Frm_TaBrel::boardChanged() {
     mistakes_.reset();
     struck_.reset();
-    if (gameChanged_) {
+    if (game_.changed) {
         keepSoon();
         checkSolved();
     }
@@ -126,38 +116,38 @@ void Frm_TaBrel::boardChanged() {
 
 const MistakeMarks& Frm_TaBrel::mistakes() {
     static const MistakeMarks none;
-    if (!showMistakes_ || !solved_ || solved_->solutions != 1)
+    if (!showMistakes_ || !game_.solution || game_.solution->solutions != 1)
         return none;
     if (!mistakes_)
-        mistakes_ = mistakesOf(play_, solved_->solution);
+        mistakes_ = mistakesOf(play_, game_.solution->solution);
     return *mistakes_;
 }
 
 std::string Frm_TaBrel::mistakesLine() {
-    if (!showMistakes_ || !solved_)
+    if (!showMistakes_ || !game_.solution)
         return {};
-    return mistakesWords(solved_->solutions, mistakes().count);
+    return mistakesWords(game_.solution->solutions, mistakes().count);
 }
 
 void Frm_TaBrel::backToLastCorrectBoard() {
     if (solving_)
         return;
-    if (solved_) {
+    if (game_.solution) {
         goBackToLastCorrect();
         return;
     }
-    backWhenSolved_ = true;
+    game_.backWhenSolved = true;
     askSolution();
 }
 
 void Frm_TaBrel::goBackToLastCorrect() {
     using End = BackToCorrect::End;
     BackToCorrect back;
-    if (solved_->solutions != 1) {
+    if (game_.solution->solutions != 1) {
         back.end = End::NoSingleSolution;
-    } else if (mistakesOf(play_, solved_->solution).count != 0) {
+    } else if (mistakesOf(play_, game_.solution->solution).count != 0) {
         const int from = play_.HistIdx;
-        const std::optional<int> slot = lastCorrectSlot(play_, solved_->solution);
+        const std::optional<int> slot = lastCorrectSlot(play_, game_.solution->solution);
         back.end = slot ? End::WentBack : End::NoCorrectSlot;
         if (slot) {
             play_.revertTo(static_cast<std::int16_t>(*slot));

@@ -12,10 +12,10 @@ void Frm_TaBrel::showNewPuzzle(std::string_view board, std::optional<engine::Lev
         StopFlag = true;
         return;
     }
-    leaveGame();
+    keepPendingNow();
     leaveEditorAfterLoading(play_.showNewPuzzle(board));
     beginGame();
-    gameLevel_ = level;
+    game_.level = level;
 }
 
 void Frm_TaBrel::Grid3_KeyPress(int& KeyAscii) {

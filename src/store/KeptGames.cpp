@@ -42,7 +42,6 @@ KeptGame gameOf(const Statement& row) {
 }
 
 struct Played {
-    std::string level;
     std::int64_t seconds;
     bool clean;
     bool solved;
@@ -80,6 +79,14 @@ KeptGames::KeptGames(const std::filesystem::path& file) : db_(file, Database::Ac
 
 bool KeptGames::hasTables() {
     Statement select(db_, "select count(*) from sqlite_master where name = 'game_record'");
+    select.step();
+    return select.integer(0) != 0;
+}
+
+bool KeptGames::hasGame() {
+    if (!hasTables())
+        return false;
+    Statement select(db_, "select count(*) from kept_game");
     select.step();
     return select.integer(0) != 0;
 }
@@ -195,7 +202,7 @@ std::vector<LevelRecord> KeptGames::records(const std::vector<std::string>& leve
         const auto at = static_cast<std::size_t>(known - levels.begin());
         ++records[at].played;
         if (select.integer(0) != playing)
-            byLevel[at].push_back({select.text(1), select.integer(2),
+            byLevel[at].push_back({select.integer(2),
                                    select.integer(3) == 0 && select.integer(4) == 0,
                                    select.integer(5) != 0});
     }

@@ -67,6 +67,8 @@ public:
 
     // The kept game with all its slots; none when no game is kept.
     std::optional<KeptGame> load();
+    // A game is kept: what load would find, without reading it.
+    bool hasGame();
     // Keeps `game` and its slots in place of the game kept before.
     void replace(const KeptGame& game);
     // Writes `game`'s own fields and the slots `changed`, and forgets the slots

@@ -17,9 +17,9 @@ BackgroundRunner::~BackgroundRunner() {
 }
 
 void BackgroundRunner::start(JobKind kind, Work work, std::function<void()> late) {
-    Job job{++lastId_, std::move(work), std::move(late)};
-    if (job.late)
-        QTimer::singleShot(LatePatienceMs, this, [this, kind, id = job.id, late = job.late] {
+    Job job{++lastId_, std::move(work)};
+    if (late)
+        QTimer::singleShot(LatePatienceMs, this, [this, kind, id = job.id, late = std::move(late)] {
             if (pending(kind, id))
                 late();
         });

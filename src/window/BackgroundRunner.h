@@ -26,7 +26,6 @@ private:
     struct Job {
         std::uint64_t id = 0;
         Work work;
-        std::function<void()> late;
     };
     struct Lane {
         std::uint64_t running = 0; // the running job's id; 0 for none
